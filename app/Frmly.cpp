@@ -1,0 +1,34 @@
+#include "app/Frmly.h"
+
+namespace lymn {
+
+TFormLy* FormLy = nullptr;
+
+TFormLy::TFormLy(Application& app, std::filesystem::path exeFolder)
+    : Form(app, WindowKind::Main), exeFolder_(std::move(exeFolder)) {
+    setName("FormLy");
+    setLoading(true);
+    setCaption("岚渊角色模拟器 beta0.1");
+    setFont({"MS Sans Serif", 11, false, sysColor(SysColor::WindowText)});
+    setColor(sysColor(SysColor::ButtonFace));
+    setMinimumSize({130, 50});
+    setSize(kWidth, kHeight);
+    setLoading(false);
+    onCreate = [this](Form& f) { FormCreate(f); };
+    onShow = [this](Form& f) {
+        centerOnScreen();
+        FormShow(f);
+    };
+}
+
+TFormLy::~TFormLy() {
+    if (FormLy == this) FormLy = nullptr;
+}
+
+void TFormLy::FormCreate(Control&) {}
+
+void TFormLy::FormShow(Control&) {}
+
+void TFormLy::BtnCloseClick(Control&) { close(); }
+
+}  // namespace lymn

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Bitmap.h"
+#include "platform/Event.h"
+
+namespace lymn {
+
+enum class WindowKind { Main, Popup, Dialog, Tooltip };
+
+// One top-level window of a backend. The core composes its pixels and hands them over.
+class BackendWindow {
+public:
+    virtual ~BackendWindow() = default;
+    virtual uint32_t id() const = 0;
+    virtual void present(const Bitmap& frame, const std::vector<Rect>& dirty) = 0;
+    virtual void show() = 0;
+    virtual void hide() = 0;
+    virtual Point position() const = 0;
+    virtual void setPosition(Point p) = 0;
+    virtual void setSize(Size s) = 0;
+    virtual void setMinimumSize(Size s) = 0;
+    virtual void minimize() = 0;
+    virtual void raise() = 0;
+    virtual void setCursor(Cursor c) = 0;
+    virtual void setTitle(const std::string& title) = 0;
+    virtual void setIcon(const Bitmap& icon) = 0;
+    virtual void captureMouse(bool on) = 0;
+    // Keyboard text input (an input method may compose) while an edit has the focus.
+    virtual void setTextInput(bool on) = 0;
+};
+
+// The platform below the core: windows, events, the clock, the clipboard.
+class Backend {
+public:
+    virtual ~Backend() = default;
+    virtual bool headless() const = 0;
+    virtual std::unique_ptr<BackendWindow> createWindow(WindowKind kind, const Rect& screenBounds,
+                                                        const std::string& title) = 0;
+    virtual bool pollEvent(InputEvent& event) = 0;
+    // Waits for an event at most timeoutMs (negative: without limit). The headless backend
+    // moves its virtual clock on instead of waiting.
+    virtual void waitEvent(int64_t timeoutMs) = 0;
+    virtual int64_t now() = 0;
+    virtual Rect workArea() = 0;
+    virtual Point globalMouse() = 0;
+    virtual std::string clipboardText() = 0;
+    virtual void setClipboardText(const std::string& text) = 0;
+};
+
+}  // namespace lymn

@@ -1,0 +1,125 @@
+#include "platform/Bitmap.h"
+
+#include <cstring>
+
+#include "platform/Error.h"
+
+namespace lymn {
+
+namespace {
+
+uint32_t le16(std::span<const uint8_t> b, size_t at) {
+    return static_cast<uint32_t>(b[at]) | (static_cast<uint32_t>(b[at + 1]) << 8);
+}
+
+uint32_t le32(std::span<const uint8_t> b, size_t at) { return le16(b, at) | (le16(b, at + 2) << 16); }
+
+void put16(std::vector<uint8_t>& v, uint32_t x) {
+    v.push_back(static_cast<uint8_t>(x));
+    v.push_back(static_cast<uint8_t>(x >> 8));
+}
+
+void put32(std::vector<uint8_t>& v, uint32_t x) {
+    put16(v, x & 0xFFFF);
+    put16(v, x >> 16);
+}
+
+}  // namespace
+
+Bitmap::Bitmap(int width, int height, Color fill) { resize(width, height, fill); }
+
+void Bitmap::resize(int width, int height, Color fill) {
+    width_ = std::max(width, 0);
+    height_ = std::max(height, 0);
+    pixels_.assign(static_cast<size_t>(width_) * height_, fill.pixel());
+}
+
+Bitmap Bitmap::copy(const Rect& r) const {
+    const Rect c = r.intersected(rect());
+    Bitmap out(c.width(), c.height());
+    for (int y = 0; y < c.height(); ++y)
+        std::memcpy(out.row(y), row(c.top + y) + c.left, sizeof(uint32_t) * c.width());
+    return out;
+}
+
+Bitmap Bitmap::fromBmp(std::span<const uint8_t> b) {
+    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') throw Error("Bitmap image is not valid");
+    const uint32_t offset = le32(b, 10);
+    const uint32_t headerSize = le32(b, 14);
+    const auto width = static_cast<int32_t>(le32(b, 18));
+    const auto rawHeight = static_cast<int32_t>(le32(b, 22));
+    const uint32_t bpp = le16(b, 28);
+    const uint32_t compression = le32(b, 30);
+    if (width <= 0 || rawHeight == 0 || width > 16384 || rawHeight > 16384 || rawHeight < -16384)
+        throw Error("Bitmap image is not valid");
+    if ((bpp != 24 && bpp != 32 && bpp != 8) || (compression != 0 && compression != 3))
+        throw Error("Bitmap image is not valid");
+    const bool bottomUp = rawHeight > 0;
+    const int height = bottomUp ? rawHeight : -rawHeight;
+    const size_t stride = ((static_cast<size_t>(width) * bpp + 31) / 32) * 4;
+    if (offset > b.size() || b.size() - offset < stride * height)
+        throw Error("Bitmap image is not valid");
+    const size_t palette = 14 + headerSize;
+    if (bpp == 8 && palette + 1024 > b.size()) throw Error("Bitmap image is not valid");
+
+    Bitmap out(width, height);
+    for (int y = 0; y < height; ++y) {
+        const uint8_t* src = b.data() + offset + stride * (bottomUp ? height - 1 - y : y);
+        uint32_t* dst = out.row(y);
+        for (int x = 0; x < width; ++x) {
+            if (bpp == 8) {
+                const uint8_t* e = b.data() + palette + 4 * src[x];
+                dst[x] = Color{e[2], e[1], e[0]}.pixel();
+            } else if (bpp == 24) {
+                dst[x] = Color{src[3 * x + 2], src[3 * x + 1], src[3 * x]}.pixel();
+            } else {
+                const uint8_t* p = src + 4 * x;
+                dst[x] = (static_cast<uint32_t>(p[3]) << 24) | Color{p[2], p[1], p[0]}.hex();
+            }
+        }
+    }
+    return out;
+}
+
+std::vector<uint8_t> Bitmap::toBmp(int bitsPerPixel) const {
+    const int bpp = bitsPerPixel == 32 ? 32 : 24;
+    const size_t stride = ((static_cast<size_t>(width_) * bpp + 31) / 32) * 4;
+    const auto imageSize = static_cast<uint32_t>(stride * height_);
+    std::vector<uint8_t> v;
+    v.reserve(54 + imageSize);
+    v.push_back('B');
+    v.push_back('M');
+    put32(v, 54 + imageSize);
+    put32(v, 0);
+    put32(v, 54);
+    put32(v, 40);
+    put32(v, static_cast<uint32_t>(width_));
+    put32(v, static_cast<uint32_t>(height_));
+    put16(v, 1);
+    put16(v, static_cast<uint32_t>(bpp));
+    put32(v, 0);
+    put32(v, imageSize);
+    put32(v, 3780);  // 96 pixels per inch
+    put32(v, 3780);
+    put32(v, 0);
+    put32(v, 0);
+    for (int y = height_ - 1; y >= 0; --y) {
+        const uint32_t* src = row(y);
+        size_t written = 0;
+        for (int x = 0; x < width_; ++x) {
+            const uint32_t p = src[x];
+            v.push_back(static_cast<uint8_t>(p));
+            v.push_back(static_cast<uint8_t>(p >> 8));
+            v.push_back(static_cast<uint8_t>(p >> 16));
+            written += 3;
+            if (bpp == 32) {
+                v.push_back(static_cast<uint8_t>(p >> 24));
+                ++written;
+            }
+        }
+        for (; written < stride; ++written) v.push_back(0);
+    }
+    return v;
+}
+
+}  // namespace lymn

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace lymn {
+
+// A file descriptor closed when it goes out of scope.
+class UniqueFd {
+public:
+    UniqueFd() = default;
+    explicit UniqueFd(int fd) : fd_(fd) {}
+    ~UniqueFd();
+    UniqueFd(UniqueFd&& o) noexcept : fd_(o.release()) {}
+    UniqueFd& operator=(UniqueFd&& o) noexcept;
+    UniqueFd(const UniqueFd&) = delete;
+    UniqueFd& operator=(const UniqueFd&) = delete;
+    int get() const { return fd_; }
+    int release() {
+        const int f = fd_;
+        fd_ = -1;
+        return f;
+    }
+    explicit operator bool() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+// The kernel file functions the program uses, on POSIX. Paths have no length limit.
+namespace files {
+
+using Path = std::filesystem::path;
+
+bool exists(const Path& p);
+bool isDirectory(const Path& p);
+bool createDirectory(const Path& p);
+// Renames; never replaces an existing file (fails instead).
+bool renameNoReplace(const Path& from, const Path& to);
+// Copies, replacing the target atomically: the new contents go to a temporary file in the
+// target's folder, are flushed, and are renamed over the target, so the target is always either
+// the old or the new file. Like the desktop's copy, a read-only target is not replaced.
+bool copyReplace(const Path& from, const Path& to);
+bool remove(const Path& p);
+// Opens an existing file for writing only, never creating or truncating it, with an exclusive
+// lock: fails when the file is missing, cannot be written, or another holder has it locked.
+std::optional<UniqueFd> openExistingExclusive(const Path& p);
+bool writeAt(int fd, uint64_t offset, std::span<const uint8_t> bytes);
+std::optional<std::vector<uint8_t>> readAll(const Path& p);
+bool writeAll(const Path& p, std::span<const uint8_t> bytes);
+// The folder of the running executable (/proc/self/exe), with no trailing separator.
+Path executableFolder();
+// Holds an exclusive lock file while it lives (blocking until the lock is free).
+class LockFile {
+public:
+    explicit LockFile(const Path& p);
+    bool locked() const { return static_cast<bool>(fd_); }
+
+private:
+    UniqueFd fd_;
+};
+
+}  // namespace files
+}  // namespace lymn

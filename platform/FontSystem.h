@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/Bitmap.h"
+#include "platform/Font.h"
+
+namespace lymn {
+
+struct FontMetrics {
+    int ascent = 0;
+    int descent = 0;
+    int height() const { return ascent + descent; }
+};
+
+// Text rendering with FreeType, faces found through fontconfig. The Windows face names of the
+// layout are mapped explicitly: "宋体" to AR PL UMing's bitmap strikes, the Latin faces to DejaVu
+// Sans with Chinese falling back to UMing, "华文行楷" to AR PL UKai. Glyphs are cached.
+class FontSystem {
+public:
+    FontSystem();
+    ~FontSystem();
+    FontSystem(const FontSystem&) = delete;
+    FontSystem& operator=(const FontSystem&) = delete;
+
+    FontMetrics metrics(const FontSpec& font);
+    int textWidth(const FontSpec& font, std::string_view text);
+    // Draws one line with its top at y; clipped to clip (target coordinates).
+    void drawText(Bitmap& target, const Rect& clip, int x, int y, const FontSpec& font, Color color,
+                  std::string_view text);
+    // Family that renders the character in this font (the face asked for, or a fallback).
+    std::string familyFor(const FontSpec& font, char32_t ch);
+    // A colour glyph (emoji) rendered at its font's native strike, for the art generator.
+    Bitmap colorGlyph(const std::string& family, char32_t ch);
+    size_t cachedGlyphs() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace lymn

@@ -1,0 +1,470 @@
+#include "platform/Form.h"
+
+#include <algorithm>
+
+#include "platform/Application.h"
+
+namespace lymn {
+
+namespace {
+
+bool isBorder(HitTest h) {
+    switch (h) {
+        case HitTest::Left:
+        case HitTest::Right:
+        case HitTest::Top:
+        case HitTest::Bottom:
+        case HitTest::TopLeft:
+        case HitTest::TopRight:
+        case HitTest::BottomLeft:
+        case HitTest::BottomRight:
+            return true;
+        default:
+            return false;
+    }
+}
+
+Cursor borderCursor(HitTest h) {
+    switch (h) {
+        case HitTest::Left:
+        case HitTest::Right:
+            return Cursor::SizeWE;
+        case HitTest::Top:
+        case HitTest::Bottom:
+            return Cursor::SizeNS;
+        case HitTest::TopLeft:
+        case HitTest::BottomRight:
+            return Cursor::SizeNWSE;
+        case HitTest::TopRight:
+        case HitTest::BottomLeft:
+            return Cursor::SizeNESW;
+        default:
+            return Cursor::Arrow;
+    }
+}
+
+bool touches(const Rect& a, const Rect& b) { return a.inflated(1, 1).intersects(b); }
+
+}  // namespace
+
+Form::Form(Application& app, WindowKind kind) : Control(nullptr), app_(app), kind_(kind) {
+    setColor(sysColor(SysColor::ButtonFace));
+    window_ = app_.backend().createWindow(kind, Rect::xywh(0, 0, 1, 1), "");
+    frame_.resize(1, 1, color());
+    setBounds(Rect::xywh(0, 0, 1, 1));
+    app_.registerForm(this);
+}
+
+Form::~Form() {
+    // The children go first, while the form and its window are still whole.
+    destroyChildren();
+    app_.unregisterForm(this);
+    app_.forget(this);
+}
+
+void Form::setCaption(const std::string& c) {
+    if (c == caption_) return;
+    caption_ = c;
+    window_->setTitle(c);
+}
+
+void Form::show() {
+    if (windowShown_) return;
+    closed_ = false;
+    windowShown_ = true;
+    setVisible(true);
+    invalidate();
+    active_ = kind_ != WindowKind::Tooltip && kind_ != WindowKind::Popup;
+    FormMessage m{FormMessage::Kind::ShowWindow};
+    dispatchHooks(m);
+    present();
+    window_->show();
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        if (onShow) onShow(*this);
+    }
+}
+
+void Form::hide() {
+    if (!windowShown_) return;
+    windowShown_ = false;
+    setCaptureControl(nullptr);
+    updateHover(nullptr);
+    tracking_.active = false;
+    window_->hide();
+}
+
+void Form::close() {
+    if (closed_) return;
+    closed_ = true;
+    hide();
+    if (onClose) onClose(*this);
+}
+
+void Form::setPosition(Point p) {
+    if (p == position_) return;
+    position_ = p;
+    window_->setPosition(p);
+}
+
+void Form::centerOnScreen() {
+    const Rect area = app_.backend().workArea();
+    setPosition({area.left + (area.width() - width()) / 2, area.top + (area.height() - height()) / 2});
+}
+
+void Form::setMinimumSize(Size s) {
+    if (s == minimum_) return;
+    minimum_ = s;
+    window_->setMinimumSize(s);
+}
+
+void Form::setMaximumSize(Size s) { maximum_ = s; }
+
+void Form::minimize() {
+    minimized_ = true;
+    window_->minimize();
+}
+
+int Form::addHook(Hook hook) {
+    hooks_[nextHook_] = std::move(hook);
+    return nextHook_++;
+}
+
+void Form::removeHook(int id) { hooks_.erase(id); }
+
+void Form::dispatchHooks(FormMessage& m) {
+    // A hook may add or remove hooks while it runs.
+    std::vector<int> ids;
+    for (auto& [id, h] : hooks_) ids.push_back(id);
+    for (int id : ids) {
+        auto it = hooks_.find(id);
+        if (it != hooks_.end()) it->second(m);
+    }
+}
+
+HitTest Form::hitTest(Point pos) {
+    FormMessage m{FormMessage::Kind::HitTest};
+    m.pos = pos;
+    m.result = clientRect().contains(pos) ? HitTest::Client : HitTest::Nowhere;
+    dispatchHooks(m);
+    return m.result;
+}
+
+void Form::beginMove() {
+    if (maximized()) return;
+    tracking_ = {true, HitTest::Caption, app_.backend().globalMouse(), screenBounds()};
+    setCaptureControl(nullptr);
+    window_->captureMouse(true);
+}
+
+void Form::track(Point global) {
+    const Point d = global - tracking_.startMouse;
+    Rect r = tracking_.startBounds;
+    if (tracking_.what == HitTest::Caption) {
+        setPosition(r.topLeft() + d);
+        return;
+    }
+    const HitTest h = tracking_.what;
+    const bool left = h == HitTest::Left || h == HitTest::TopLeft || h == HitTest::BottomLeft;
+    const bool right = h == HitTest::Right || h == HitTest::TopRight || h == HitTest::BottomRight;
+    const bool top = h == HitTest::Top || h == HitTest::TopLeft || h == HitTest::TopRight;
+    const bool bottom = h == HitTest::Bottom || h == HitTest::BottomLeft || h == HitTest::BottomRight;
+    auto clampW = [this](int w) {
+        w = std::max(w, std::max(minimum_.width, 1));
+        return maximum_.width > 0 ? std::min(w, maximum_.width) : w;
+    };
+    auto clampH = [this](int hgt) {
+        hgt = std::max(hgt, std::max(minimum_.height, 1));
+        return maximum_.height > 0 ? std::min(hgt, maximum_.height) : hgt;
+    };
+    if (left) r.left = r.right - clampW(r.width() - d.x);
+    if (right) r.right = r.left + clampW(r.width() + d.x);
+    if (top) r.top = r.bottom - clampH(r.height() - d.y);
+    if (bottom) r.bottom = r.top + clampH(r.height() + d.y);
+    setPosition(r.topLeft());
+    setSize(r.width(), r.height());
+}
+
+void Form::setFocusedControl(Control* c) {
+    if (c == focused_) return;
+    if (c && !c->canFocus()) return;
+    Control* old = focused_;
+    focused_ = c;
+    if (old) old->focusOut();
+    // The old control's handler may have moved the focus on.
+    if (focused_ == c && c) c->focusIn();
+}
+
+void Form::setCaptureControl(Control* c) {
+    capture_ = c;
+    implicitCapture_ = false;
+    window_->captureMouse(c != nullptr);
+}
+
+std::vector<Control*> Form::tabOrderList() {
+    std::vector<Control*> out;
+    std::function<void(Control&)> walk = [&](Control& parent) {
+        std::vector<Control*> kids;
+        for (auto& c : parent.children()) kids.push_back(c.get());
+        std::stable_sort(kids.begin(), kids.end(),
+                         [](Control* a, Control* b) { return a->tabOrder() < b->tabOrder(); });
+        for (Control* c : kids) {
+            if (!c->visible()) continue;
+            if (c->tabStop() && c->canFocus()) out.push_back(c);
+            walk(*c);
+        }
+    };
+    walk(*this);
+    return out;
+}
+
+void Form::focusNext(bool forward) {
+    auto list = tabOrderList();
+    if (list.empty()) return;
+    auto it = std::find(list.begin(), list.end(), focused_);
+    if (it == list.end()) {
+        setFocusedControl(forward ? list.front() : list.back());
+        return;
+    }
+    const auto n = static_cast<long>(list.size());
+    long i = it - list.begin();
+    i = ((forward ? i + 1 : i - 1) % n + n) % n;
+    setFocusedControl(list[static_cast<size_t>(i)]);
+}
+
+void Form::invalidateRect(const Rect& r) {
+    Rect add = r.intersected(clientRect());
+    if (add.empty()) return;
+    // Merge with every rectangle it touches, until none is left to merge.
+    bool merged = true;
+    while (merged) {
+        merged = false;
+        for (auto it = dirty_.begin(); it != dirty_.end(); ++it) {
+            if (touches(*it, add)) {
+                add = add.united(*it);
+                dirty_.erase(it);
+                merged = true;
+                break;
+            }
+        }
+    }
+    dirty_.push_back(add);
+    if (dirty_.size() > 16) {
+        Rect all;
+        for (auto& d : dirty_) all = all.united(d);
+        dirty_ = {all};
+    }
+}
+
+void Form::compose() {
+    for (const Rect& r : dirty_) {
+        Canvas canvas(frame_, &app_.fonts());
+        canvas.intersectClip(r);
+        paintTree(canvas);
+    }
+}
+
+void Form::present() {
+    if (dirty_.empty()) return;
+    compose();
+    if (windowShown_) window_->present(frame_, dirty_);
+    dirty_.clear();
+}
+
+void Form::paint(Canvas& canvas) {
+    canvas.fillRect(clientRect(), color());
+    FormMessage m{FormMessage::Kind::EraseBackground};
+    m.canvas = &canvas;
+    dispatchHooks(m);
+}
+
+void Form::resized() {
+    frame_.resize(width(), height(), color());
+    window_->setSize(bounds().size());
+    dirty_.clear();
+    invalidateRect(clientRect());
+    FormMessage m{FormMessage::Kind::Size};
+    dispatchHooks(m);
+}
+
+MouseEvent Form::localEvent(const InputEvent& e, Control* c) const {
+    MouseEvent m;
+    const Point origin = c->toForm({0, 0});
+    m.pos = e.pos - origin;
+    m.button = e.button;
+    m.mods = e.mods;
+    m.clicks = e.clicks;
+    return m;
+}
+
+void Form::updateHover(Control* now) {
+    if (now == hover_) return;
+    Control* old = hover_;
+    hover_ = now;
+    if (old) old->mouseLeave();
+    if (hover_ == now && now) now->mouseEnter();
+    if (onHintChange) onHintChange(*this);
+}
+
+void Form::updateCursor(Point pos) {
+    const HitTest h = hitTest(pos);
+    Cursor c = Cursor::Arrow;
+    if (isBorder(h)) c = borderCursor(h);
+    else if (hover_) c = hover_->cursor();
+    if (c == cursor_) return;
+    cursor_ = c;
+    window_->setCursor(c);
+}
+
+void Form::mouseMoveTo(const InputEvent& e) {
+    if (tracking_.active) {
+        track(e.global);
+        return;
+    }
+    Control* under = clientRect().contains(e.pos) ? controlAt(e.pos) : nullptr;
+    updateHover(under);
+    updateCursor(e.pos);
+    Control* target = capture_ ? capture_ : hover_;
+    if (target && target->effectivelyEnabled()) target->mouseMove(localEvent(e, target));
+}
+
+void Form::mouseDownAt(const InputEvent& e) {
+    if (tracking_.active) return;
+    const HitTest h = hitTest(e.pos);
+    if (isBorder(h) && e.button == MouseButton::Left) {
+        tracking_ = {true, h, e.global, screenBounds()};
+        window_->captureMouse(true);
+        return;
+    }
+    Control* under = clientRect().contains(e.pos) ? controlAt(e.pos) : nullptr;
+    updateHover(under);
+    Control* target = capture_ ? capture_ : under;
+    if (!target || !target->effectivelyEnabled()) return;
+    if (target->canFocus() && !target->focused()) target->setFocus();
+    if (!capture_) {
+        // The control under a pressed button gets the mouse until it is released.
+        capture_ = target;
+        implicitCapture_ = true;
+        window_->captureMouse(true);
+    }
+    target->mouseDown(localEvent(e, target));
+}
+
+void Form::mouseUpAt(const InputEvent& e) {
+    if (tracking_.active) {
+        if (e.button == MouseButton::Left) {
+            tracking_.active = false;
+            window_->captureMouse(false);
+        }
+        return;
+    }
+    Control* target = capture_ ? capture_ : hover_;
+    const bool implicit = implicitCapture_ && capture_ == target;
+    if (target && target->effectivelyEnabled()) target->mouseUp(localEvent(e, target));
+    if (implicit && capture_ == target) setCaptureControl(nullptr);
+    Control* under = clientRect().contains(e.pos) ? controlAt(e.pos) : nullptr;
+    updateHover(under);
+}
+
+void Form::keyDownEvent(const InputEvent& e) {
+    KeyEvent k{e.key, e.mods};
+    FormMessage m{FormMessage::Kind::KeyDown};
+    m.key = k;
+    dispatchHooks(m);
+    if (m.handled) return;
+    if (focused_ && focused_->wantsKey(k)) {
+        focused_->keyDown(k);
+        return;
+    }
+    if (k.key == Key::Tab && !(k.mods & (mods::Ctrl | mods::Alt))) {
+        focusNext(!(k.mods & mods::Shift));
+        return;
+    }
+    if (focused_ && focused_->keyDown(k)) return;
+    // Accelerators: Alt with a character, or the character alone.
+    const int code = static_cast<int>(k.key);
+    if (code > 32 && code < 127) {
+        std::function<Control*(Control&)> find = [&](Control& c) -> Control* {
+            for (auto& child : c.children()) {
+                if (!child->showing() || !child->effectivelyEnabled()) continue;
+                const char32_t a = child->accelerator();
+                if (a && std::tolower(static_cast<int>(a)) == code) return child.get();
+                if (Control* f = find(*child)) return f;
+            }
+            return nullptr;
+        };
+        if (Control* c = find(*this)) c->accelerate();
+    }
+}
+
+void Form::handleInput(const InputEvent& e) {
+    switch (e.type) {
+        case InputEvent::Type::MouseMove:
+            mouseMoveTo(e);
+            break;
+        case InputEvent::Type::MouseDown:
+            mouseDownAt(e);
+            break;
+        case InputEvent::Type::MouseUp:
+            mouseUpAt(e);
+            break;
+        case InputEvent::Type::MouseLeave:
+            if (!capture_ && !tracking_.active) updateHover(nullptr);
+            break;
+        case InputEvent::Type::KeyDown:
+            keyDownEvent(e);
+            break;
+        case InputEvent::Type::KeyUp:
+            if (focused_) focused_->keyUp({e.key, e.mods});
+            break;
+        case InputEvent::Type::Text:
+            if (focused_) focused_->textInput(e.text);
+            break;
+        case InputEvent::Type::Close:
+            close();
+            break;
+        case InputEvent::Type::Activate:
+        case InputEvent::Type::Deactivate: {
+            active_ = e.type == InputEvent::Type::Activate;
+            FormMessage m{FormMessage::Kind::Activate};
+            m.active = active_;
+            dispatchHooks(m);
+            break;
+        }
+        case InputEvent::Type::Expose:
+            invalidate();
+            break;
+        case InputEvent::Type::Moved:
+            position_ = e.global;
+            break;
+        case InputEvent::Type::Resized:
+            setSize(e.size.width, e.size.height);
+            break;
+        case InputEvent::Type::Minimized:
+            minimized_ = true;
+            break;
+        case InputEvent::Type::Restored:
+            minimized_ = false;
+            invalidate();
+            break;
+    }
+}
+
+void Form::controlDestroyed(Control* c) {
+    if (focused_ && c->isAncestorOf(focused_)) focused_ = nullptr;
+    if (capture_ && c->isAncestorOf(capture_)) capture_ = nullptr;
+    if (hover_ && c->isAncestorOf(hover_)) hover_ = nullptr;
+}
+
+void Form::controlHidden(Control* c) {
+    if (focused_ && c->isAncestorOf(focused_)) setFocusedControl(nullptr);
+    if (capture_ && c->isAncestorOf(capture_)) setCaptureControl(nullptr);
+    if (hover_ && c->isAncestorOf(hover_)) updateHover(nullptr);
+}
+
+void Form::created() {
+    if (!onCreate) return;
+    app_.guarded([this] { onCreate(*this); });
+}
+
+}  // namespace lymn

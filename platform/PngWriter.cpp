@@ -1,0 +1,73 @@
+#include "platform/PngWriter.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "platform/Error.h"
+
+namespace lymn::png {
+
+namespace {
+
+struct FileCloser {
+    void operator()(FILE* f) const {
+        if (f) std::fclose(f);
+    }
+};
+
+}  // namespace
+
+void write(const Bitmap& bitmap, const std::string& path) {
+    std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
+    if (!file) throw Error("Cannot create file " + path);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info) {
+        png_destroy_write_struct(&png, nullptr);
+        throw Error("Cannot create file " + path);
+    }
+    std::vector<uint8_t> row(static_cast<size_t>(bitmap.width()) * 3);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        throw Error("Cannot write file " + path);
+    }
+    png_init_io(png, file.get());
+    png_set_IHDR(png, info, static_cast<png_uint_32>(bitmap.width()), static_cast<png_uint_32>(bitmap.height()), 8,
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < bitmap.height(); ++y) {
+        const uint32_t* src = bitmap.row(y);
+        for (int x = 0; x < bitmap.width(); ++x) {
+            row[3 * x] = static_cast<uint8_t>(src[x] >> 16);
+            row[3 * x + 1] = static_cast<uint8_t>(src[x] >> 8);
+            row[3 * x + 2] = static_cast<uint8_t>(src[x]);
+        }
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+}
+
+Bitmap read(const std::string& path) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) throw Error("Cannot open file " + path);
+    image.format = PNG_FORMAT_BGRA;
+    std::vector<uint8_t> buffer(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, buffer.data(), 0, nullptr)) {
+        png_image_free(&image);
+        throw Error("Cannot read file " + path);
+    }
+    Bitmap out(static_cast<int>(image.width), static_cast<int>(image.height));
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x) {
+            const uint8_t* p = buffer.data() + (static_cast<size_t>(y) * out.width() + x) * 4;
+            out.setPixel(x, y, (uint32_t{p[3]} << 24) | (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0]);
+        }
+    return out;
+}
+
+}  // namespace lymn::png

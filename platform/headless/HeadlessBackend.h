@@ -1,0 +1,109 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/Backend.h"
+
+namespace lymn {
+
+class HeadlessBackend;
+
+// A window that exists only in memory: it keeps the last frame presented to it.
+class HeadlessWindow : public BackendWindow {
+public:
+    HeadlessWindow(HeadlessBackend& backend, uint32_t id, WindowKind kind, const Rect& bounds);
+    uint32_t id() const override { return id_; }
+    void present(const Bitmap& frame, const std::vector<Rect>& dirty) override;
+    void show() override { shown_ = true; }
+    void hide() override { shown_ = false; }
+    Point position() const override { return position_; }
+    void setPosition(Point p) override { position_ = p; }
+    void setSize(Size s) override { size_ = s; }
+    void setMinimumSize(Size s) override { minimum_ = s; }
+    void minimize() override;
+    void raise() override {}
+    void setCursor(Cursor c) override { cursor_ = c; }
+    void setTitle(const std::string& t) override { title_ = t; }
+    void setIcon(const Bitmap& icon) override { icon_ = icon; }
+    void captureMouse(bool on) override { captured_ = on; }
+    void setTextInput(bool on) override { textInput_ = on; }
+
+    WindowKind kind() const { return kind_; }
+    bool shown() const { return shown_; }
+    bool minimized() const { return minimized_; }
+    Size size() const { return size_; }
+    Size minimumSize() const { return minimum_; }
+    Cursor cursor() const { return cursor_; }
+    const std::string& title() const { return title_; }
+    const Bitmap& presented() const { return presented_; }
+    const Bitmap& icon() const { return icon_; }
+    bool captured() const { return captured_; }
+    bool textInput() const { return textInput_; }
+    int presents() const { return presents_; }
+
+private:
+    HeadlessBackend& backend_;
+    uint32_t id_;
+    WindowKind kind_;
+    Point position_;
+    Size size_;
+    Size minimum_;
+    bool shown_ = false;
+    bool minimized_ = false;
+    bool captured_ = false;
+    bool textInput_ = false;
+    Cursor cursor_ = Cursor::Arrow;
+    std::string title_;
+    Bitmap presented_;
+    Bitmap icon_;
+    int presents_ = 0;
+};
+
+// No display: windows are composed into memory, time is a virtual clock that moves only when
+// the program waits, and input is what the caller injects. Deterministic.
+class HeadlessBackend : public Backend {
+public:
+    explicit HeadlessBackend(Rect screen = Rect::xywh(0, 0, 1024, 768));
+    ~HeadlessBackend() override;
+
+    bool headless() const override { return true; }
+    std::unique_ptr<BackendWindow> createWindow(WindowKind kind, const Rect& screenBounds,
+                                                const std::string& title) override;
+    bool pollEvent(InputEvent& event) override;
+    void waitEvent(int64_t timeoutMs) override;
+    int64_t now() override { return now_; }
+    Rect workArea() override { return screen_; }
+    Point globalMouse() override { return mouse_; }
+    std::string clipboardText() override { return clipboard_; }
+    void setClipboardText(const std::string& text) override { clipboard_ = text; }
+
+    // Input, as a user would give it; positions are window coordinates.
+    void inject(const InputEvent& e);
+    void mouseMove(uint32_t window, Point pos);
+    void mouseDown(uint32_t window, Point pos, MouseButton b = MouseButton::Left, int clicks = 1);
+    void mouseUp(uint32_t window, Point pos, MouseButton b = MouseButton::Left);
+    void keyDown(uint32_t window, Key k, unsigned mods = 0);
+    void keyUp(uint32_t window, Key k, unsigned mods = 0);
+    void text(uint32_t window, const std::string& text);
+    void advance(int64_t ms) { now_ += ms; }
+    HeadlessWindow* window(uint32_t id) const;
+    bool pending() const { return !queue_.empty(); }
+
+private:
+    friend class HeadlessWindow;
+    void windowGone(uint32_t id) { windows_.erase(id); }
+    InputEvent at(InputEvent::Type type, uint32_t window, Point pos);
+
+    Rect screen_;
+    int64_t now_ = 0;
+    uint32_t nextId_ = 1;
+    Point mouse_;
+    std::string clipboard_;
+    std::deque<InputEvent> queue_;
+    std::map<uint32_t, HeadlessWindow*> windows_;
+};
+
+}  // namespace lymn

@@ -1,0 +1,275 @@
+#include "platform/sdl/SdlBackend.h"
+
+#include <SDL.h>
+
+#include <cstring>
+
+#include "platform/Error.h"
+
+namespace lymn {
+
+namespace {
+
+Key translateKey(SDL_Keycode k) {
+    switch (k) {
+        case SDLK_BACKSPACE: return Key::Backspace;
+        case SDLK_TAB: return Key::Tab;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER: return Key::Enter;
+        case SDLK_ESCAPE: return Key::Escape;
+        case SDLK_SPACE: return Key::Space;
+        case SDLK_UP: return Key::Up;
+        case SDLK_DOWN: return Key::Down;
+        case SDLK_LEFT: return Key::Left;
+        case SDLK_RIGHT: return Key::Right;
+        case SDLK_PAGEUP: return Key::PageUp;
+        case SDLK_PAGEDOWN: return Key::PageDown;
+        case SDLK_HOME: return Key::Home;
+        case SDLK_END: return Key::End;
+        case SDLK_INSERT: return Key::Insert;
+        case SDLK_DELETE: return Key::Delete;
+        default: break;
+    }
+    if (k >= SDLK_F1 && k <= SDLK_F12) return static_cast<Key>(static_cast<int>(Key::F1) + (k - SDLK_F1));
+    if (k > 32 && k < 127) return static_cast<Key>(k);
+    return Key::None;
+}
+
+unsigned translateMods(Uint16 m) {
+    unsigned out = 0;
+    if (m & KMOD_SHIFT) out |= mods::Shift;
+    if (m & KMOD_CTRL) out |= mods::Ctrl;
+    if (m & KMOD_ALT) out |= mods::Alt;
+    return out;
+}
+
+MouseButton translateButton(Uint8 b) {
+    switch (b) {
+        case SDL_BUTTON_LEFT: return MouseButton::Left;
+        case SDL_BUTTON_RIGHT: return MouseButton::Right;
+        case SDL_BUTTON_MIDDLE: return MouseButton::Middle;
+        default: return MouseButton::None;
+    }
+}
+
+Point windowOrigin(Uint32 id) {
+    SDL_Window* w = SDL_GetWindowFromID(id);
+    Point p;
+    if (w) SDL_GetWindowPosition(w, &p.x, &p.y);
+    return p;
+}
+
+// The one place where SDL's events become the core's events.
+bool translate(const SDL_Event& ev, InputEvent& out) {
+    switch (ev.type) {
+        case SDL_MOUSEMOTION:
+            out.type = InputEvent::Type::MouseMove;
+            out.window = ev.motion.windowID;
+            out.pos = {ev.motion.x, ev.motion.y};
+            out.global = windowOrigin(out.window) + out.pos;
+            out.mods = translateMods(SDL_GetModState());
+            return true;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            out.type = ev.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Type::MouseDown : InputEvent::Type::MouseUp;
+            out.window = ev.button.windowID;
+            out.pos = {ev.button.x, ev.button.y};
+            out.global = windowOrigin(out.window) + out.pos;
+            out.button = translateButton(ev.button.button);
+            out.clicks = ev.button.clicks;
+            out.mods = translateMods(SDL_GetModState());
+            return out.button != MouseButton::None;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            out.type = ev.type == SDL_KEYDOWN ? InputEvent::Type::KeyDown : InputEvent::Type::KeyUp;
+            out.window = ev.key.windowID;
+            out.key = translateKey(ev.key.keysym.sym);
+            out.mods = translateMods(ev.key.keysym.mod);
+            return out.key != Key::None;
+        case SDL_TEXTINPUT:
+            out.type = InputEvent::Type::Text;
+            out.window = ev.text.windowID;
+            out.text = ev.text.text;
+            return true;
+        case SDL_WINDOWEVENT:
+            out.window = ev.window.windowID;
+            switch (ev.window.event) {
+                case SDL_WINDOWEVENT_CLOSE: out.type = InputEvent::Type::Close; return true;
+                case SDL_WINDOWEVENT_FOCUS_GAINED: out.type = InputEvent::Type::Activate; return true;
+                case SDL_WINDOWEVENT_FOCUS_LOST: out.type = InputEvent::Type::Deactivate; return true;
+                case SDL_WINDOWEVENT_EXPOSED: out.type = InputEvent::Type::Expose; return true;
+                case SDL_WINDOWEVENT_LEAVE: out.type = InputEvent::Type::MouseLeave; return true;
+                case SDL_WINDOWEVENT_MOVED:
+                    out.type = InputEvent::Type::Moved;
+                    out.global = {ev.window.data1, ev.window.data2};
+                    return true;
+                case SDL_WINDOWEVENT_SIZE_CHANGED:
+                    out.type = InputEvent::Type::Resized;
+                    out.size = {ev.window.data1, ev.window.data2};
+                    return true;
+                case SDL_WINDOWEVENT_MINIMIZED: out.type = InputEvent::Type::Minimized; return true;
+                case SDL_WINDOWEVENT_RESTORED: out.type = InputEvent::Type::Restored; return true;
+                default: return false;
+            }
+        default:
+            return false;
+    }
+}
+
+class SdlWindow : public BackendWindow {
+public:
+    SdlWindow(SdlBackend& backend, SDL_Window* w) : backend_(backend), window_(w) {}
+    ~SdlWindow() override { SDL_DestroyWindow(window_); }
+
+    uint32_t id() const override { return SDL_GetWindowID(window_); }
+
+    void present(const Bitmap& frame, const std::vector<Rect>& dirty) override {
+        SDL_Surface* s = SDL_GetWindowSurface(window_);
+        if (!s) return;
+        const int w = std::min(s->w, frame.width());
+        const int h = std::min(s->h, frame.height());
+        SDL_LockSurface(s);
+        if (s->format->format == SDL_PIXELFORMAT_RGB888 || s->format->format == SDL_PIXELFORMAT_ARGB8888) {
+            for (int y = 0; y < h; ++y)
+                std::memcpy(static_cast<uint8_t*>(s->pixels) + static_cast<ptrdiff_t>(y) * s->pitch, frame.row(y),
+                            sizeof(uint32_t) * w);
+        } else {
+            SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_ARGB8888, frame.row(0), frame.width() * 4, s->format->format,
+                              s->pixels, s->pitch);
+        }
+        SDL_UnlockSurface(s);
+        std::vector<SDL_Rect> rects;
+        for (const Rect& r : dirty) rects.push_back({r.left, r.top, r.width(), r.height()});
+        if (rects.empty() || !shownOnce_) SDL_UpdateWindowSurface(window_);
+        else SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size()));
+        shownOnce_ = true;
+    }
+
+    void show() override {
+        SDL_ShowWindow(window_);
+        shownOnce_ = false;
+    }
+    void hide() override { SDL_HideWindow(window_); }
+    Point position() const override {
+        Point p;
+        SDL_GetWindowPosition(window_, &p.x, &p.y);
+        return p;
+    }
+    void setPosition(Point p) override { SDL_SetWindowPosition(window_, p.x, p.y); }
+    void setSize(Size s) override {
+        int w = 0, h = 0;
+        SDL_GetWindowSize(window_, &w, &h);
+        if (w != s.width || h != s.height) SDL_SetWindowSize(window_, s.width, s.height);
+    }
+    void setMinimumSize(Size s) override { SDL_SetWindowMinimumSize(window_, std::max(s.width, 1), std::max(s.height, 1)); }
+    void minimize() override { SDL_MinimizeWindow(window_); }
+    void raise() override { SDL_RaiseWindow(window_); }
+    void setCursor(Cursor c) override { SDL_SetCursor(backend_.cursor(c)); }
+    void setTitle(const std::string& t) override { SDL_SetWindowTitle(window_, t.c_str()); }
+    void setIcon(const Bitmap& icon) override {
+        if (icon.empty()) return;
+        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(icon.row(0)), icon.width(),
+                                                            icon.height(), 32, icon.width() * 4,
+                                                            SDL_PIXELFORMAT_ARGB8888);
+        if (!s) return;
+        SDL_SetWindowIcon(window_, s);
+        SDL_FreeSurface(s);
+    }
+    void captureMouse(bool on) override { SDL_CaptureMouse(on ? SDL_TRUE : SDL_FALSE); }
+    void setTextInput(bool on) override {
+        if (on) SDL_StartTextInput();
+        else SDL_StopTextInput();
+    }
+
+private:
+    SdlBackend& backend_;
+    SDL_Window* window_;
+    bool shownOnce_ = false;
+};
+
+}  // namespace
+
+bool SdlBackend::displayAvailable(std::string& why) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        why = SDL_GetError();
+        return false;
+    }
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return true;
+}
+
+SdlBackend::SdlBackend() {
+    // Without this SDL composes through software OpenGL: slower first frame, far more memory.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw Error(std::string("Cannot open the display: ") + SDL_GetError());
+    SDL_StopTextInput();
+}
+
+SdlBackend::~SdlBackend() {
+    for (SDL_Cursor* c : cursors_)
+        if (c) SDL_FreeCursor(c);
+    SDL_Quit();
+}
+
+std::unique_ptr<BackendWindow> SdlBackend::createWindow(WindowKind kind, const Rect& b, const std::string& title) {
+    Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
+    if (kind == WindowKind::Popup) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
+    if (kind == WindowKind::Tooltip) flags |= SDL_WINDOW_TOOLTIP | SDL_WINDOW_SKIP_TASKBAR;
+    if (kind == WindowKind::Dialog) flags |= SDL_WINDOW_SKIP_TASKBAR;
+    SDL_Window* w = SDL_CreateWindow(title.c_str(), b.left, b.top, std::max(b.width(), 1), std::max(b.height(), 1), flags);
+    if (!w) throw Error(std::string("Cannot create a window: ") + SDL_GetError());
+    return std::make_unique<SdlWindow>(*this, w);
+}
+
+bool SdlBackend::pollEvent(InputEvent& event) {
+    SDL_Event ev;
+    while (SDL_PollEvent(&ev)) {
+        event = InputEvent{};
+        if (translate(ev, event)) return true;
+    }
+    return false;
+}
+
+void SdlBackend::waitEvent(int64_t timeoutMs) {
+    if (timeoutMs < 0) SDL_WaitEvent(nullptr);
+    else SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<int64_t>(timeoutMs, 1 << 30)));
+}
+
+int64_t SdlBackend::now() { return static_cast<int64_t>(SDL_GetTicks64()); }
+
+Rect SdlBackend::workArea() {
+    SDL_Rect r{0, 0, 1024, 768};
+    if (SDL_GetDisplayUsableBounds(0, &r) != 0) SDL_GetDisplayBounds(0, &r);
+    return Rect::xywh(r.x, r.y, r.w, r.h);
+}
+
+Point SdlBackend::globalMouse() {
+    Point p;
+    SDL_GetGlobalMouseState(&p.x, &p.y);
+    return p;
+}
+
+std::string SdlBackend::clipboardText() {
+    char* t = SDL_GetClipboardText();
+    std::string out = t ? t : "";
+    SDL_free(t);
+    return out;
+}
+
+void SdlBackend::setClipboardText(const std::string& text) { SDL_SetClipboardText(text.c_str()); }
+
+SDL_Cursor* SdlBackend::cursor(Cursor c) {
+    const auto i = static_cast<size_t>(c);
+    if (!cursors_[i]) {
+        static constexpr SDL_SystemCursor kinds[] = {
+            SDL_SYSTEM_CURSOR_ARROW,    SDL_SYSTEM_CURSOR_IBEAM,    SDL_SYSTEM_CURSOR_HAND,
+            SDL_SYSTEM_CURSOR_SIZEWE,   SDL_SYSTEM_CURSOR_SIZENS,   SDL_SYSTEM_CURSOR_SIZENWSE,
+            SDL_SYSTEM_CURSOR_SIZENESW, SDL_SYSTEM_CURSOR_SIZEALL};
+        cursors_[i] = SDL_CreateSystemCursor(kinds[i]);
+    }
+    return cursors_[i];
+}
+
+}  // namespace lymn

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "platform/Backend.h"
+
+struct SDL_Cursor;
+
+namespace lymn {
+
+// The real desktop through SDL2: borderless top-level windows that show the frames the core
+// composes, real time, keyboard text input and the clipboard.
+class SdlBackend : public Backend {
+public:
+    SdlBackend();
+    ~SdlBackend() override;
+    SdlBackend(const SdlBackend&) = delete;
+    SdlBackend& operator=(const SdlBackend&) = delete;
+
+    // Whether a display can be opened; otherwise why not.
+    static bool displayAvailable(std::string& why);
+
+    bool headless() const override { return false; }
+    std::unique_ptr<BackendWindow> createWindow(WindowKind kind, const Rect& screenBounds,
+                                                const std::string& title) override;
+    bool pollEvent(InputEvent& event) override;
+    void waitEvent(int64_t timeoutMs) override;
+    int64_t now() override;
+    Rect workArea() override;
+    Point globalMouse() override;
+    std::string clipboardText() override;
+    void setClipboardText(const std::string& text) override;
+
+    SDL_Cursor* cursor(Cursor c);
+
+private:
+    std::array<SDL_Cursor*, 8> cursors_{};
+};
+
+}  // namespace lymn

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/Program.h"
+#include "app/Version.h"
+#include "tests/support/HeadlessApp.h"
+
+namespace lymn {
+namespace {
+
+struct Recorded {
+    std::vector<std::string> boxes;
+};
+
+std::function<void(Application&)> recordInto(Recorded& r) {
+    return [&r](Application& app) {
+        app.setBoxHandler([&r](BoxKind kind, const std::string&, const std::string& text) {
+            r.boxes.push_back((kind == BoxKind::Error ? "error: " : "box: ") + text);
+        });
+    };
+}
+
+TEST(Program, CreatesTheMainWindowWithTitleSizeAndCaption) {
+    HeadlessBackend backend;
+    Recorded r;
+    Program p(backend, std::filesystem::temp_directory_path(), recordInto(r));
+    ASSERT_NE(p.form(), nullptr);
+    EXPECT_EQ(FormLy, p.form());
+    EXPECT_EQ(p.application().title(), "岚渊角色模拟器");
+    EXPECT_EQ(p.application().mainForm(), p.form());
+    EXPECT_EQ(p.form()->caption(), "岚渊角色模拟器 beta0.1");
+    EXPECT_EQ(p.form()->width(), 440);
+    EXPECT_EQ(p.form()->height(), 535);
+    EXPECT_FALSE(p.form()->windowShown());
+    p.show();
+    EXPECT_TRUE(p.form()->windowShown());
+    // Centred on the desktop when first shown.
+    const Rect screen = backend.workArea();
+    EXPECT_EQ(p.form()->position(), Point((screen.width() - 440) / 2, (screen.height() - 535) / 2));
+    HeadlessWindow* w = backend.window(p.form()->window().id());
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->presented().size(), Size(440, 535));
+}
+
+TEST(Program, RunEndsWhenTheMainWindowClosesAndReturnsZero) {
+    HeadlessBackend backend;
+    Recorded r;
+    Program p(backend, std::filesystem::temp_directory_path(), recordInto(r));
+    p.application().setIdleHandler([&] { p.form()->BtnCloseClick(*p.form()); });
+    EXPECT_EQ(p.run(), 0);
+    EXPECT_TRUE(p.form()->closed());
+}
+
+TEST(Program, ClosingByTheWindowSystemEndsTheProgramTheSameWay) {
+    HeadlessBackend backend;
+    Recorded r;
+    Program p(backend, std::filesystem::temp_directory_path(), recordInto(r));
+    p.application().setIdleHandler([&] {
+        InputEvent e;
+        e.type = InputEvent::Type::Close;
+        e.window = p.form()->window().id();
+        backend.inject(e);
+    });
+    EXPECT_EQ(p.run(), 0);
+    EXPECT_TRUE(p.form()->closed());
+}
+
+TEST(Program, VersionInformationIsInTheExecutable) {
+    const std::string block = version::versionBlock();
+    EXPECT_NE(block.find("FileVersion=0.1.0.0\n"), std::string::npos);
+    EXPECT_NE(block.find("ProductVersion=beta 0.1\n"), std::string::npos);
+    EXPECT_NE(block.find("FileDescription=岚渊角色模拟器\n"), std::string::npos);
+    EXPECT_NE(block.find("Comments=岚渊角色模拟器 测试版 0.1\n"), std::string::npos);
+    // The block sits in its own section of the real program.
+    std::ifstream exe(std::string(LYMN_BINARY_DIR) + "/lymn-sim", std::ios::binary);
+    ASSERT_TRUE(exe) << "lymn-sim is built before the tests";
+    const std::string bytes{std::istreambuf_iterator<char>(exe), {}};
+    EXPECT_NE(bytes.find("FileVersion=0.1.0.0\nProductVersion=beta 0.1"), std::string::npos);
+    EXPECT_NE(bytes.find(".lymn.version"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lymn

@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include "platform/DialogButton.h"
+#include "platform/MessageBoxForm.h"
+#include "tests/support/HeadlessApp.h"
+#include "tests/support/Pixels.h"
+
+namespace lymn {
+namespace {
+
+// A focusable box that logs its events and paints its colour.
+class Probe : public Control {
+public:
+    Probe(Control* parent, std::vector<std::string>* log, bool focusable = true)
+        : Control(parent), log_(log), focusable_(focusable) {
+        setTabStop(focusable);
+    }
+    bool acceptsFocus() const override { return focusable_; }
+    void paint(Canvas& c) override { c.fillRect(clientRect(), color()); }
+    void mouseDown(const MouseEvent& e) override { record("down", e.pos); }
+    void mouseUp(const MouseEvent& e) override { record("up", e.pos); }
+    void mouseEnter() override { log_->push_back(name() + " enter"); }
+    void mouseLeave() override { log_->push_back(name() + " leave"); }
+    void focusIn() override { log_->push_back(name() + " focus"); }
+    void focusOut() override { log_->push_back(name() + " blur"); }
+
+private:
+    void record(const char* what, Point p) {
+        log_->push_back(name() + " " + what + " " + std::to_string(p.x) + "," + std::to_string(p.y));
+    }
+    std::vector<std::string>* log_;
+    bool focusable_;
+};
+
+TEST(Form, ChildrenPaintOverTheirParentsInZOrder) {
+    test::HeadlessApp h;
+    Form f(h.app);
+    f.setSize(40, 30);
+    std::vector<std::string> log;
+    auto& a = f.add<Probe>(&log);
+    a.setBounds(0, 0, 20, 20);
+    a.setColor(Color::rgb(0xFF0000));
+    auto& b = f.add<Probe>(&log);
+    b.setBounds(10, 10, 20, 20);
+    b.setColor(Color::rgb(0x00FF00));
+    auto& inner = b.add<Probe>(&log);
+    inner.setBounds(15, 15, 20, 20);  // sticks out of b: clipped to b
+    inner.setColor(Color::rgb(0x0000FF));
+    f.show();
+    const Bitmap& fr = f.frame();
+    EXPECT_EQ(fr.color(5, 5), Color::rgb(0xFF0000));
+    EXPECT_EQ(fr.color(15, 15), Color::rgb(0x00FF00));
+    EXPECT_EQ(fr.color(27, 27), Color::rgb(0x0000FF));
+    EXPECT_EQ(fr.color(35, 5), sysColor(SysColor::ButtonFace));
+    EXPECT_EQ(test::countColor(fr, fr.rect(), Color::rgb(0x0000FF)), 25);
+    a.bringToFront();
+    h.app.processMessages();
+    EXPECT_EQ(f.frame().color(15, 15), Color::rgb(0xFF0000));
+    b.setVisible(false);
+    h.app.processMessages();
+    EXPECT_EQ(f.frame().color(25, 25), sysColor(SysColor::ButtonFace));
+}
+
+TEST(Form, HooksSeeTheHitTestAfterTheFormAndMayChangeIt) {
+    test::HeadlessApp h;
+    Form f(h.app);
+    f.setSize(100, 80);
+    EXPECT_EQ(f.hitTest({50, 40}), HitTest::Client);
+    const int id = f.addHook([](FormMessage& m) {
+        if (m.kind == FormMessage::Kind::HitTest && m.result == HitTest::Client && m.pos.x < 2)
+            m.result = HitTest::Left;
+    });
+    EXPECT_EQ(f.hitTest({1, 40}), HitTest::Left);
+    EXPECT_EQ(f.hitTest({50, 40}), HitTest::Client);
+    f.removeHook(id);
+    EXPECT_EQ(f.hitTest({1, 40}), HitTest::Client);
+}
+
+TEST(Form, BorderDragResizesWithinTheMinimumAndCaptionDragMoves) {
+    test::HeadlessApp h;
+    Form f(h.app);
+    f.setSize(440, 535);
+    f.setPosition({100, 100});
+    f.setMinimumSize({130, 50});
+    f.addHook([&f](FormMessage& m) {
+        if (m.kind != FormMessage::Kind::HitTest) return;
+        if (m.pos.x < 1) m.result = HitTest::Left;
+        else if (m.pos.y >= f.height() - 1) m.result = HitTest::Bottom;
+    });
+    f.show();
+    // The border shows the resize cursor.
+    h.move(f, {0, 200});
+    EXPECT_EQ(h.backend.window(f.window().id())->cursor(), Cursor::SizeWE);
+    // Dragging the left border far to the right stops at the minimum width.
+    h.press(f, {0, 200});
+    h.move(f, {400, 200});
+    EXPECT_EQ(f.width(), 130);
+    EXPECT_EQ(f.screenBounds().right, 540);  // the right edge stays
+    h.release(f, {0, 200});
+    EXPECT_FALSE(f.tracking());
+    // Dragging the bottom border up stops at 50.
+    h.press(f, {10, 534});
+    h.move(f, {10, 0});
+    EXPECT_EQ(f.height(), 50);
+    h.release(f, {10, 0});
+    // A caption press moves the window with the mouse.
+    const Point before = f.position();
+    h.backend.mouseMove(f.window().id(), {60, 10});
+    h.app.processMessages();
+    f.beginMove();
+    h.move(f, {80, 25});
+    EXPECT_EQ(f.position(), (before + Point{20, 15}));
+    h.release(f, {80, 25});
+    EXPECT_FALSE(f.tracking());
+}
+
+TEST(Form, MouseGoesToTheControlUnderItAndStaysWithItWhilePressed) {
+    test::HeadlessApp h;
+    Form f(h.app);
+    f.setSize(100, 100);
+    std::vector<std::string> log;
+    auto& a = f.add<Probe>(&log);
+    a.setName("a");
+    a.setBounds(10, 10, 20, 20);
+    auto& b = f.add<Probe>(&log, false);
+    b.setName("b");
+    b.setBounds(50, 10, 20, 20);
+    f.show();
+    h.move(f, {15, 15});
+    h.press(f, {15, 15});
+    h.move(f, {55, 15});  // leaves a for b while a holds the mouse
+    h.release(f, {55, 15});
+    EXPECT_EQ(log, (std::vector<std::string>{"a enter", "a focus", "a down 5,5", "a leave", "b enter",
+                                            "a up 45,5"}));
+    log.clear();
+    // b takes no focus: a keeps it.
+    h.click(f, {55, 15});
+    EXPECT_EQ(log, (std::vector<std::string>{"b down 5,5", "b up 5,5"}));
+    EXPECT_TRUE(a.focused());
+    // A disabled control gets no mouse buttons.
+    log.clear();
+    b.setEnabled(false);
+    h.click(f, {55, 15});
+    for (auto& l : log) EXPECT_EQ(l.find("down"), std::string::npos) << l;
+    EXPECT_TRUE(a.focused());
+}
+
+TEST(Form, TabMovesTheFocusInTabOrderAcrossContainers) {
+    test::HeadlessApp h;
+    Form f(h.app);
+    f.setSize(100, 100);
+    std::vector<std::string> log;
+    auto& panel = f.add<Control>();
+    panel.setBounds(0, 0, 100, 100);
+    panel.setTabOrder(0);
+    auto& second = panel.add<Probe>(&log);
+    second.setName("second");
+    second.setTabOrder(1);
+    auto& first = panel.add<Probe>(&log);
+    first.setName("first");
+    first.setTabOrder(0);
+    auto& hidden = panel.add<Probe>(&log);
+    hidden.setTabOrder(2);
+    hidden.setVisible(false);
+    auto& last = f.add<Probe>(&log);
+    last.setName("last");
+    last.setTabOrder(1);
+    f.show();
+    EXPECT_EQ(f.tabOrderList(), (std::vector<Control*>{&first, &second, &last}));
+    h.key(f, Key::Tab);
+    EXPECT_TRUE(first.focused());
+    h.key(f, Key::Tab);
+    EXPECT_TRUE(second.focused());
+    h.key(f, Key::Tab);
+    h.key(f, Key::Tab);
+    EXPECT_TRUE(first.focused());  // wraps
+    h.key(f, Key::Tab, mods::Shift);
+    EXPECT_TRUE(last.focused());
+    // Hiding the focused control takes the focus away.
+    last.setVisible(false);
+    EXPECT_EQ(f.focusedControl(), nullptr);
+}
+
+TEST(Form, OnlyChangedAreasAreRepainted) {
+    test::HeadlessApp h;
+    Form f(h.app);
+    f.setSize(200, 200);
+    std::vector<std::string> log;
+    auto& a = f.add<Probe>(&log);
+    a.setBounds(10, 10, 20, 20);
+    f.show();
+    EXPECT_FALSE(f.dirty());
+    a.invalidate();
+    a.invalidate({0, 0, 5, 5});
+    EXPECT_TRUE(f.dirty());
+    auto& b = f.add<Probe>(&log);
+    b.setBounds(150, 150, 10, 10);
+    h.app.processMessages();
+    EXPECT_FALSE(f.dirty());
+    EXPECT_EQ(f.frame().color(155, 155), b.color());
+}
+
+TEST(MessageBox, LayoutCentresOnTheScreenWithCaptionTextAndButton) {
+    test::HeadlessApp h;
+    MessageBoxForm box(h.app, BoxKind::Message, "岚渊角色模拟器", "伙计,超过上限了.最高只能到200");
+    const Rect screen = h.backend.workArea();
+    EXPECT_NEAR(box.position().x + box.width() / 2, screen.width() / 2, 1);
+    EXPECT_NEAR(box.position().y + box.height() / 2, screen.height() / 2, 1);
+    EXPECT_TRUE(box.iconRect().empty());
+    EXPECT_EQ(box.okButton().width(), 75);
+    EXPECT_TRUE(box.okButton().focused());
+    box.show();
+    const Bitmap& fr = box.frame();
+    // Caption bar in the active caption colour with the title in white on it.
+    EXPECT_GT(test::countColor(fr, box.captionRect(), sysColor(SysColor::ActiveCaption)), 100);
+    EXPECT_FALSE(test::inkBox(fr, box.captionRect(), sysColor(SysColor::ActiveCaption)).empty());
+    const Rect ink = test::inkBox(fr, box.textRect().inflated(2, 2), sysColor(SysColor::ButtonFace));
+    EXPECT_FALSE(ink.empty());
+    EXPECT_EQ(box.lines().size(), 1u);
+    // The OK button is centred under the text.
+    EXPECT_NEAR(box.okButton().left() + 37, box.width() / 2, 1);
+    EXPECT_GT(box.okButton().top(), box.textRect().bottom);
+
+    MessageBoxForm error(h.app, BoxKind::Error, "t", "'abc' is not a valid integer value.");
+    EXPECT_FALSE(error.iconRect().empty());
+    EXPECT_GE(error.textRect().left, error.iconRect().right);
+    error.show();
+    EXPECT_GT(test::countColor(error.frame(), error.iconRect(), Color::rgb(0xE81123)), 300);
+}
+
+TEST(MessageBox, LongTextsWrapAndEscapeOrOkClose) {
+    test::HeadlessApp h;
+    const std::string path = "截图成功，图片保存在：/home/player/games/岚渊/一个很长的文件夹名字/screen/080305140709.jpg";
+    MessageBoxForm box(h.app, BoxKind::Message, "t", path);
+    EXPECT_GT(box.lines().size(), 1u);
+    EXPECT_LE(box.textRect().width(), MessageBoxForm::kMaxTextWidth);
+    std::string joined;
+    for (auto& l : box.lines()) joined += l;
+    EXPECT_EQ(joined, path);
+    box.show();
+    h.key(box, Key::Escape);
+    EXPECT_TRUE(box.closed());
+
+    MessageBoxForm other(h.app, BoxKind::Message, "t", "x");
+    other.show();
+    h.click(other, test::HeadlessApp::centre(other.okButton()));
+    EXPECT_TRUE(other.closed());
+    EXPECT_EQ(other.modalResult(), 1);
+}
+
+}  // namespace
+}  // namespace lymn

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "platform/Color.h"
+#include "tests/support/Pixels.h"
+#include "tests/support/Xvfb.h"
+
+namespace lymn {
+namespace {
+
+std::map<std::string, int> geometry(test::Xvfb& x, const std::string& id) {
+    std::map<std::string, int> g;
+    std::istringstream in(x.capture({"xdotool", "getwindowgeometry", "--shell", id}));
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto eq = line.find('=');
+        if (eq != std::string::npos && eq + 1 < line.size() && std::isdigit(static_cast<unsigned char>(line[eq + 1])))
+            g[line.substr(0, eq)] = std::stoi(line.substr(eq + 1));
+    }
+    return g;
+}
+
+TEST(XvfbSmoke, TheRealProgramOpensItsWindow) {
+    if (!test::Xvfb::installed()) GTEST_SKIP() << "Xvfb or xwd is not installed; run ./setup to install them";
+    test::Xvfb x;
+    ASSERT_TRUE(x.running()) << "Xvfb did not start";
+    const pid_t pid = x.spawn({std::string(LYMN_BINARY_DIR) + "/lymn-sim"}, LYMN_BINARY_DIR);
+    ASSERT_GT(pid, 0);
+    const auto id = x.waitForWindow("lymn-sim", 10000);
+    ASSERT_TRUE(id) << "no window appeared";
+    auto g = geometry(x, *id);
+    EXPECT_EQ(g["WIDTH"], 440);
+    EXPECT_EQ(g["HEIGHT"], 535);
+    // Centred on the 1024 x 768 screen.
+    EXPECT_EQ(g["X"], (1024 - 440) / 2);
+    EXPECT_EQ(g["Y"], (768 - 535) / 2);
+
+    // Give it a moment to present its first frame, then look at it.
+    Bitmap shot;
+    Rect window = Rect::xywh(g["X"], g["Y"], 440, 535);
+    for (int i = 0; i < 40; ++i) {
+        shot = x.screenshot();
+        if (test::countColor(shot, window, colors::black) < 440 * 535 / 2) break;
+        usleep(50000);
+    }
+    EXPECT_LT(test::countColor(shot, window, colors::black), 440 * 535 / 2) << "the window is blank";
+    EXPECT_GT(test::countColor(shot, window, sysColor(SysColor::ButtonFace)) +
+                  test::countColor(shot, window, Color::rgb(0xE7E7E7)),
+              1000);
+    // Outside the window the screen is untouched.
+    EXPECT_TRUE(test::allColor(shot, {0, 0, 100, 100}, colors::black));
+    test::stopProcess(pid);
+}
+
+}  // namespace
+}  // namespace lymn

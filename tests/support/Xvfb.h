@@ -1,0 +1,40 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Bitmap.h"
+
+namespace lymn::test {
+
+// A virtual X server for the tests that start the real program.
+class Xvfb {
+public:
+    static bool installed();
+    Xvfb();  // starts a server on a free display number
+    ~Xvfb();
+    bool running() const { return pid_ > 0; }
+    const std::string& display() const { return display_; }
+    // Starts a program on this display; returns its process id.
+    pid_t spawn(const std::vector<std::string>& argv, const std::string& workdir = "");
+    // Runs a command on this display and returns its standard output (trimmed).
+    std::string capture(const std::vector<std::string>& argv);
+    // Waits for a visible window of the window class (the program name); its id, or nothing.
+    std::optional<std::string> waitForWindow(const std::string& windowClass, int timeoutMs);
+    // The whole screen as a bitmap (xwd).
+    Bitmap screenshot();
+
+private:
+    pid_t pid_ = -1;
+    std::string display_;
+};
+
+// Reads an XWD file of a TrueColor screen.
+Bitmap readXwd(const std::vector<uint8_t>& bytes);
+// Stops a process: SIGTERM, then SIGKILL after a moment; returns its exit status (-1 if killed).
+int stopProcess(pid_t pid);
+
+}  // namespace lymn::test
