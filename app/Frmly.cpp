@@ -1,5 +1,7 @@
 #include "app/Frmly.h"
 
+#include "store/DataFileStartup.h"
+
 namespace lymn {
 
 TFormLy* FormLy = nullptr;
@@ -25,7 +27,7 @@ TFormLy::~TFormLy() {
     if (FormLy == this) FormLy = nullptr;
 }
 
-void TFormLy::FormCreate(Control&) {}
+void TFormLy::FormCreate(Control&) { store::PrepareDataFile(adoCon_, exeFolder_); }
 
 void TFormLy::FormShow(Control&) {}
 

@@ -4,6 +4,8 @@
 
 #include "platform/Application.h"
 #include "platform/Form.h"
+#include "store/TADOConnection.h"
+#include "store/TADOQuery.h"
 
 namespace lymn {
 
@@ -18,6 +20,8 @@ public:
     ~TFormLy() override;
 
     const std::filesystem::path& exeFolder() const { return exeFolder_; }
+    store::TADOConnection& ADOCon() { return adoCon_; }
+    store::TADOQuery& ADOTemp() { return adoTemp_; }
 
     // Event handlers.
     void FormCreate(Control& sender);
@@ -26,6 +30,8 @@ public:
 
 private:
     std::filesystem::path exeFolder_;
+    store::TADOConnection adoCon_{"ADOCon"};
+    store::TADOQuery adoTemp_{"ADOTemp", adoCon_};
 };
 
 // The main window, reachable by the screenshot and the program entry.

@@ -88,7 +88,9 @@ bool copyReplace(const Path& from, const Path& to) {
         if (S_ISDIR(target.st_mode) || !writable(to, target)) return false;
     }
     const Path tmp = temporaryBeside(to);
-    UniqueFd out(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 07777));
+    // The copy keeps the source's permissions, but its owner may always write it, so a copy of a
+    // read-only file (the program's scratch copies) can be rewritten and replaced later.
+    UniqueFd out(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, (st.st_mode & 07777) | 0200));
     if (!out) return false;
     bool ok = true;
     std::vector<uint8_t> buffer(1 << 16);

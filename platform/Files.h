@@ -43,7 +43,8 @@ bool createDirectory(const Path& p);
 bool renameNoReplace(const Path& from, const Path& to);
 // Copies, replacing the target atomically: the new contents go to a temporary file in the
 // target's folder, are flushed, and are renamed over the target, so the target is always either
-// the old or the new file. Like the desktop's copy, a read-only target is not replaced.
+// the old or the new file. Like the desktop's copy, a read-only target is not replaced; the copy keeps the
+// source's permissions plus its owner's write permission.
 bool copyReplace(const Path& from, const Path& to);
 bool remove(const Path& p);
 // Opens an existing file for writing only, never creating or truncating it, with an exclusive

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -65,6 +66,41 @@ TEST(Program, ClosingByTheWindowSystemEndsTheProgramTheSameWay) {
     });
     EXPECT_EQ(p.run(), 0);
     EXPECT_TRUE(p.form()->closed());
+}
+
+// A fresh folder holding the given files of the build.
+std::filesystem::path folderWith(const std::string& name, std::initializer_list<const char*> files) {
+    const auto dir = std::filesystem::temp_directory_path() / ("lymn-program-" + std::to_string(::getpid()) + "-" + name);
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    for (const char* f : files) std::filesystem::copy_file(std::filesystem::path(LYMN_BINARY_DIR) / f, dir / f);
+    return dir;
+}
+
+TEST(Program, CreationPreparesTheDataFileAndConnects) {
+    const auto dir = folderWith("data", {"lymn.mdb"});
+    HeadlessBackend backend;
+    Recorded r;
+    Program p(backend, dir, recordInto(r));
+    EXPECT_TRUE(r.boxes.empty());
+    EXPECT_TRUE(p.form()->ADOCon().Connected());
+    EXPECT_TRUE(std::filesystem::exists(dir / "lymn.db"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Temp.db"));
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Program, AnErrorOfTheCreationEventShowsOneErrorBoxAndTheWindowStillOpens) {
+    const auto dir = folderWith("nodata", {});
+    HeadlessBackend backend;
+    Recorded r;
+    Program p(backend, dir, recordInto(r));
+    EXPECT_EQ(r.boxes, std::vector<std::string>{"error: Could not find file '" + (dir / "lymn.db").string() + "'."});
+    ASSERT_NE(p.form(), nullptr);
+    EXPECT_FALSE(p.form()->ADOCon().Connected());
+    p.show();
+    EXPECT_TRUE(p.form()->windowShown());
+    EXPECT_EQ(r.boxes.size(), 1u);
+    std::filesystem::remove_all(dir);
 }
 
 TEST(Program, VersionInformationIsInTheExecutable) {

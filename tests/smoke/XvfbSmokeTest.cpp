@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <map>
 #include <sstream>
 
@@ -26,7 +29,13 @@ TEST(XvfbSmoke, TheRealProgramOpensItsWindow) {
     if (!test::Xvfb::installed()) GTEST_SKIP() << "Xvfb or xwd is not installed; run ./setup to install them";
     test::Xvfb x;
     ASSERT_TRUE(x.running()) << "Xvfb did not start";
-    const pid_t pid = x.spawn({std::string(LYMN_BINARY_DIR) + "/lymn-sim"}, LYMN_BINARY_DIR);
+    // The program works in its own folder: a copy of it and its data file in a fresh one.
+    const auto folder = std::filesystem::temp_directory_path() / ("lymn-smoke-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    for (const char* f : {"lymn-sim", "lymn.mdb"})
+        std::filesystem::copy_file(std::filesystem::path(LYMN_BINARY_DIR) / f, folder / f);
+    const pid_t pid = x.spawn({(folder / "lymn-sim").string()}, folder.string());
     ASSERT_GT(pid, 0);
     const auto id = x.waitForWindow("lymn-sim", 10000);
     ASSERT_TRUE(id) << "no window appeared";
@@ -52,6 +61,7 @@ TEST(XvfbSmoke, TheRealProgramOpensItsWindow) {
     // Outside the window the screen is untouched.
     EXPECT_TRUE(test::allColor(shot, {0, 0, 100, 100}, colors::black));
     test::stopProcess(pid);
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "store/SqliteImage.h"
+
+namespace lymn::store {
+
+// The connection to the data file. Connecting reads the file whole, refuses anything but a
+// database with the standard signature and the program's password, and keeps the image open
+// read-only in memory until the connection is closed.
+class TADOConnection {
+public:
+    explicit TADOConnection(std::string name = "ADOCon") : name_(std::move(name)) {}
+
+    const std::string& name() const { return name_; }
+    const std::string& connectionString() const { return connectionString_; }
+    void setConnectionString(const std::string& s) { connectionString_ = s; }
+    bool loginPrompt() const { return false; }
+
+    // Raises the engine's error (naming the file) when the connection cannot be made.
+    void Open();
+    void Close() { image_.reset(); }
+    bool Connected() const { return static_cast<bool>(image_); }
+    SqliteImage& image();
+
+private:
+    std::string name_;
+    std::string connectionString_;
+    std::unique_ptr<SqliteImage> image_;
+};
+
+}  // namespace lymn::store
