@@ -30,16 +30,17 @@ void TADOConnection::Open() {
     if (!bytes)
         throw Error("The Microsoft Jet database engine cannot open the file " + quoted(path) +
                     ". It is already opened exclusively by another user, or you need permission to view its data.");
-    if (headerState(*bytes) != HeaderState::Signature)
+    OpenImage(std::move(*bytes), path);
+}
+
+void TADOConnection::OpenImage(std::vector<uint8_t> bytes, const std::string& path) {
+    const ConnectionString cs(connectionString_);
+    if (headerState(bytes) != HeaderState::Signature)
         throw Error("Unrecognized database format " + quoted(path) + ".");
     std::unique_ptr<SqliteImage> image;
-    try {
-        image = std::make_unique<SqliteImage>(std::move(*bytes));
-    } catch (const Error&) {
-        throw Error("Unrecognized database format " + quoted(path) + ".");
-    }
     std::optional<std::string> stored;
     try {
+        image = std::make_unique<SqliteImage>(std::move(bytes));
         stored = storedPassword(*image);
     } catch (const Error&) {
         throw Error("Unrecognized database format " + quoted(path) + ".");

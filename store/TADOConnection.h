@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "store/SqliteImage.h"
 
@@ -21,6 +22,8 @@ public:
 
     // Raises the engine's error (naming the file) when the connection cannot be made.
     void Open();
+    // Connects to a file image already read (path names it in errors).
+    void OpenImage(std::vector<uint8_t> bytes, const std::string& path);
     void Close() { image_.reset(); }
     bool Connected() const { return static_cast<bool>(image_); }
     SqliteImage& image();
