@@ -17,10 +17,8 @@ TFormLy::TFormLy(Application& app, std::filesystem::path exeFolder)
     setSize(kWidth, kHeight);
     setLoading(false);
     onCreate = [this](Form& f) { FormCreate(f); };
-    onShow = [this](Form& f) {
-        centerOnScreen();
-        FormShow(f);
-    };
+    setCenterOnFirstShow(true);
+    onShow = [this](Form& f) { FormShow(f); };
 }
 
 TFormLy::~TFormLy() {

@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const Window root = DefaultRootWindow(d);
-    XSelectInput(d, root, SubstructureNotifyMask);
+    XSelectInput(d, root, SubstructureNotifyMask);  // maps and moves of top-level windows
     XDamageCreate(d, root, XDamageReportRawRectangles);
     XSync(d, False);
     std::vector<double> times, peaks;
@@ -86,9 +86,15 @@ int main(int argc, char** argv) {
             if (e.type == MapNotify && !mapped && e.xmap.event == root) {
                 mapped = e.xmap.window;
                 XGetWindowAttributes(d, mapped, &wa);
+            } else if (e.type == ConfigureNotify && e.xconfigure.window == mapped) {
+                wa.x = e.xconfigure.x;
+                wa.y = e.xconfigure.y;
+                wa.width = e.xconfigure.width;
+                wa.height = e.xconfigure.height;
             } else if (e.type == damageEvent + XDamageNotify && mapped) {
                 auto* de = reinterpret_cast<XDamageNotifyEvent*>(&e);
                 const XRectangle& a = de->area;
+
                 if (a.x < wa.x + wa.width && a.x + a.width > wa.x && a.y < wa.y + wa.height && a.y + a.height > wa.y)
                     ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             }

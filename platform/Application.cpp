@@ -10,8 +10,7 @@
 
 namespace lymn {
 
-Application::Application(Backend& backend)
-    : backend_(backend), fonts_(std::make_unique<FontSystem>()) {}
+Application::Application(Backend& backend) : backend_(backend), fonts_(std::make_unique<FontSystem>()) {}
 
 Application::~Application() = default;
 
@@ -37,6 +36,11 @@ void Application::run() {
 }
 
 void Application::dispatch(const InputEvent& e) {
+    if (e.type == InputEvent::Type::Close && e.window == 0) {
+        // The whole program is asked to end: its main window closes.
+        if (mainForm_) guarded([this] { mainForm_->close(); });
+        return;
+    }
     Form* f = formForWindow(e.window);
     if (!f) return;
     Form* modal = modalForm();

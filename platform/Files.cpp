@@ -78,7 +78,7 @@ Path temporaryBeside(const Path& target) {
 
 }  // namespace
 
-bool copyReplace(const Path& from, const Path& to) {
+bool copyReplace(const Path& from, const Path& to, Flush flush) {
     UniqueFd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
     if (!in) return false;
     struct stat st {};
@@ -104,7 +104,7 @@ bool copyReplace(const Path& from, const Path& to) {
             break;
         }
     }
-    if (ok) ok = ::fsync(out.get()) == 0;
+    if (ok && flush == Flush::Yes) ok = ::fsync(out.get()) == 0;
     out = UniqueFd();
     if (ok) ok = ::rename(tmp.c_str(), to.c_str()) == 0;
     if (!ok) ::unlink(tmp.c_str());

@@ -45,7 +45,10 @@ bool renameNoReplace(const Path& from, const Path& to);
 // target's folder, are flushed, and are renamed over the target, so the target is always either
 // the old or the new file. Like the desktop's copy, a read-only target is not replaced; the copy keeps the
 // source's permissions plus its owner's write permission.
-bool copyReplace(const Path& from, const Path& to);
+// flush: the new contents reach the disk before the rename (a copy over a file that must survive
+// a power cut); a scratch copy may leave it to the system.
+enum class Flush { Yes, No };
+bool copyReplace(const Path& from, const Path& to, Flush flush = Flush::Yes);
 bool remove(const Path& p);
 // Opens an existing file for writing only, never creating or truncating it, with an exclusive
 // lock: fails when the file is missing, cannot be written, or another holder has it locked.

@@ -58,6 +58,18 @@ struct LoadedFace {
     Render render = Render::Antialias;
 };
 
+struct KnownFace {
+    const char* family;
+    bool bold;
+    const char* file;
+    int index;
+};
+
+const KnownFace kKnownFaces[] = {
+#include "KnownFaces.inc"
+    {"", false, "", 0},
+};
+
 uint64_t glyphKey(int chain, int height, bool bold, char32_t ch) {
     return (static_cast<uint64_t>(chain) << 48) | (static_cast<uint64_t>(height & 0x3FF) << 38) |
            (static_cast<uint64_t>(bold) << 37) | ch;
@@ -72,7 +84,8 @@ std::string lower(std::string s) {
 
 struct FontSystem::Impl {
     FT_Library library = nullptr;
-    FcConfig* config = nullptr;
+    // fontconfig's configuration is loaded only when a face is not where the build found it.
+    FcConfig* configLoaded = nullptr;
     // Faces by (family, bold); nullptr face when the family is not installed.
     std::map<std::pair<std::string, bool>, LoadedFace> faces;
     std::map<std::string, int> chainIds;
@@ -82,14 +95,18 @@ struct FontSystem::Impl {
 
     Impl() {
         if (FT_Init_FreeType(&library) != 0) throw Error("Cannot initialise FreeType");
-        config = FcInitLoadConfigAndFonts();
+    }
+
+    FcConfig* config() {
+        if (!configLoaded) configLoaded = FcInitLoadConfigAndFonts();
+        return configLoaded;
     }
 
     ~Impl() {
         for (auto& [key, f] : faces)
             if (f.face) FT_Done_Face(f.face);
         if (library) FT_Done_FreeType(library);
-        if (config) FcConfigDestroy(config);
+        if (configLoaded) FcConfigDestroy(configLoaded);
     }
 
     int chainId(const std::string& face) {
@@ -111,21 +128,49 @@ struct FontSystem::Impl {
         return chainIds[face];
     }
 
-    // Asks fontconfig for the family and keeps the match only when it is that family.
+    // The face from the place the build found it, when it is still that family there.
+    FT_Face known(const std::string& family, bool bold) {
+        const KnownFace* regular = nullptr;
+        for (const KnownFace& k : kKnownFaces) {
+            if (lower(k.family) != lower(family)) continue;
+            if (k.bold == bold) return open(k);
+            if (!k.bold) regular = &k;
+        }
+        // A family without a bold file is made bold by the renderer.
+        return bold && regular ? open(*regular) : nullptr;
+    }
+
+    FT_Face open(const KnownFace& k) {
+        FT_Face face = nullptr;
+        if (FT_New_Face(library, k.file, k.index, &face) != 0) return nullptr;
+        if (!face->family_name || lower(face->family_name) != lower(k.family)) {
+            FT_Done_Face(face);
+            return nullptr;
+        }
+        return face;
+    }
+
+    // The face of a family: where the build found it, else as fontconfig finds it now, kept only
+    // when it is that family.
     LoadedFace& load(const std::string& family, bool bold, Render render) {
         auto key = std::make_pair(family, bold);
         auto it = faces.find(key);
         if (it != faces.end()) return it->second;
         LoadedFace loaded;
         loaded.render = render;
+        if (FT_Face face = known(family, bold)) {
+            loaded.face = face;
+            loaded.family = family;
+            return faces.emplace(key, loaded).first->second;
+        }
         FcPattern* pattern = FcPatternCreate();
         FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
         FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
         FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
-        FcConfigSubstitute(config, pattern, FcMatchPattern);
+        FcConfigSubstitute(config(), pattern, FcMatchPattern);
         FcDefaultSubstitute(pattern);
         FcResult result = FcResultNoMatch;
-        FcPattern* match = FcFontMatch(config, pattern, &result);
+        FcPattern* match = FcFontMatch(config(), pattern, &result);
         FcPatternDestroy(pattern);
         if (match) {
             FcChar8* found = nullptr;
@@ -155,10 +200,10 @@ struct FontSystem::Impl {
         LoadedFace loaded;
         FcPattern* pattern = FcPatternCreate();
         FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>("sans-serif"));
-        FcConfigSubstitute(config, pattern, FcMatchPattern);
+        FcConfigSubstitute(config(), pattern, FcMatchPattern);
         FcDefaultSubstitute(pattern);
         FcResult result = FcResultNoMatch;
-        FcPattern* match = FcFontMatch(config, pattern, &result);
+        FcPattern* match = FcFontMatch(config(), pattern, &result);
         FcPatternDestroy(pattern);
         FcChar8* file = nullptr;
         int index = 0;

@@ -72,13 +72,16 @@ void Form::show() {
     if (windowShown_) return;
     closed_ = false;
     windowShown_ = true;
+    if (!shownOnce_ && centerOnFirstShow_) centerOnScreen();
     setVisible(true);
     invalidate();
     active_ = kind_ != WindowKind::Tooltip && kind_ != WindowKind::Popup;
     FormMessage m{FormMessage::Kind::ShowWindow};
     dispatchHooks(m);
-    present();
+    // Mapped first, then drawn once: a frame drawn into a hidden window is lost work.
     window_->show();
+    invalidate();
+    present();
     if (!shownOnce_) {
         shownOnce_ = true;
         if (onShow) onShow(*this);

@@ -50,6 +50,8 @@ public:
     Rect screenBounds() const { return Rect::xywh(position_.x, position_.y, width(), height()); }
     void setSize(int w, int h) { setBounds(Rect::xywh(0, 0, w, h)); }
     void centerOnScreen();
+    // Centres the window on the desktop when it is first shown, before it appears.
+    void setCenterOnFirstShow(bool c) { centerOnFirstShow_ = c; }
     Size minimumSize() const { return minimum_; }
     void setMinimumSize(Size s);
     Size maximumSize() const { return maximum_; }
@@ -133,6 +135,7 @@ private:
     Size maximum_{0, 0};
     bool windowShown_ = false;
     bool shownOnce_ = false;
+    bool centerOnFirstShow_ = false;
     bool closed_ = false;
     bool minimized_ = false;
     bool active_ = false;

@@ -20,7 +20,7 @@ void PrepareDataFile(TADOConnection& connection, const std::filesystem::path& ex
     const auto data = exeFolder / kDataName;
     const auto scratch = exeFolder / kScratchName;
     step(4);
-    files::copyReplace(data, scratch);
+    files::copyReplace(data, scratch, files::Flush::No);
     step(5);
     RestoreDataFileHeader(scratch);
     step(6);
@@ -30,7 +30,7 @@ void PrepareDataFile(TADOConnection& connection, const std::filesystem::path& ex
     step(8);
     connection.Open();
     step(9);
-    files::copyReplace(data, scratch);
+    files::copyReplace(data, scratch, files::Flush::No);
     step(10);
     HideDataFileHeader(scratch);
     step(11);

@@ -91,6 +91,11 @@ bool translate(const SDL_Event& ev, InputEvent& out) {
             out.window = ev.text.windowID;
             out.text = ev.text.text;
             return true;
+        case SDL_QUIT:
+            // The session or a signal asks the program to end: window 0 stands for the program.
+            out.type = InputEvent::Type::Close;
+            out.window = 0;
+            return true;
         case SDL_WINDOWEVENT:
             out.window = ev.window.windowID;
             switch (ev.window.event) {
@@ -189,21 +194,12 @@ private:
 
 }  // namespace
 
-bool SdlBackend::displayAvailable(std::string& why) {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        why = SDL_GetError();
-        return false;
-    }
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    return true;
-}
-
 SdlBackend::SdlBackend() {
     // Without this SDL composes through software OpenGL: slower first frame, far more memory.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw Error(std::string("Cannot open the display: ") + SDL_GetError());
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw Error(SDL_GetError());
     SDL_StopTextInput();
 }
 

@@ -18,9 +18,6 @@ public:
     SdlBackend(const SdlBackend&) = delete;
     SdlBackend& operator=(const SdlBackend&) = delete;
 
-    // Whether a display can be opened; otherwise why not.
-    static bool displayAvailable(std::string& why);
-
     bool headless() const override { return false; }
     std::unique_ptr<BackendWindow> createWindow(WindowKind kind, const Rect& screenBounds,
                                                 const std::string& title) override;

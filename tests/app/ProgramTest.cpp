@@ -68,6 +68,20 @@ TEST(Program, ClosingByTheWindowSystemEndsTheProgramTheSameWay) {
     EXPECT_TRUE(p.form()->closed());
 }
 
+TEST(Program, ASessionOrSignalAskingTheProgramToEndClosesTheMainWindow) {
+    HeadlessBackend backend;
+    Recorded r;
+    Program p(backend, std::filesystem::temp_directory_path(), recordInto(r));
+    p.application().setIdleHandler([&] {
+        InputEvent e;
+        e.type = InputEvent::Type::Close;
+        e.window = 0;
+        backend.inject(e);
+    });
+    EXPECT_EQ(p.run(), 0);
+    EXPECT_TRUE(p.form()->closed());
+}
+
 // A fresh folder holding the given files of the build.
 std::filesystem::path folderWith(const std::string& name, std::initializer_list<const char*> files) {
     const auto dir = std::filesystem::temp_directory_path() / ("lymn-program-" + std::to_string(::getpid()) + "-" + name);
