@@ -1,5 +1,6 @@
 #include "app/Frmly.h"
 
+#include "platform/Error.h"
 #include "store/DataFileStartup.h"
 
 namespace lymn {
@@ -7,17 +8,19 @@ namespace lymn {
 TFormLy* FormLy = nullptr;
 
 TFormLy::TFormLy(Application& app, std::filesystem::path exeFolder)
-    : Form(app, WindowKind::Main), exeFolder_(std::move(exeFolder)) {
+    : Form(app, WindowKind::Main),
+      TCharacterHandlers(app, adoTemp_),
+      TPointHandlers(controls_, Sheet),
+      exeFolder_(std::move(exeFolder)) {
     setName("FormLy");
     setLoading(true);
-    setCaption("岚渊角色模拟器 beta0.1");
-    setFont({"MS Sans Serif", 11, false, sysColor(SysColor::WindowText)});
-    setColor(sysColor(SysColor::ButtonFace));
-    setMinimumSize({130, 50});
-    setSize(kWidth, kHeight);
-    setLoading(false);
-    onCreate = [this](Form& f) { FormCreate(f); };
+    CreateLayout();
+    // Both codes are empty texts until the window is shown.
+    Sheet.ProfessionCode.clear();
+    Sheet.AppearanceCode.clear();
+    finishLoading();
     setCenterOnFirstShow(true);
+    onCreate = [this](Form& f) { FormCreate(f); };
     onShow = [this](Form& f) { FormShow(f); };
 }
 
@@ -25,9 +28,13 @@ TFormLy::~TFormLy() {
     if (FormLy == this) FormLy = nullptr;
 }
 
-void TFormLy::FormCreate(Control&) { store::PrepareDataFile(adoCon_, exeFolder_); }
+Control& TFormLy::control(const std::string& name) {
+    Control* c = findChild(name);
+    if (!c) throw Error("Control '" + name + "' not found");
+    return *c;
+}
 
-void TFormLy::FormShow(Control&) {}
+void TFormLy::FormCreate(Control&) { store::PrepareDataFile(adoCon_, exeFolder_); }
 
 void TFormLy::BtnCloseClick(Control&) { close(); }
 

@@ -1,16 +1,26 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
+#include "editors/TFlatImageList.h"
 #include "platform/Application.h"
 #include "platform/Form.h"
+#include "points/TPointHandlers.h"
+#include "sim/TCharacterHandlers.h"
 #include "store/TADOConnection.h"
 #include "store/TADOQuery.h"
 
 namespace lymn {
 
-// The simulator's one window.
-class TFormLy : public Form {
+class TFlatButton;
+class TFlatGroupBox;
+class TFlatLabel;
+class TFlatSpinButton;
+
+// The simulator's one window: its layout, and the handlers of all its events (the simulation's
+// and the point buttons' are inherited from their subsystems).
+class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPointHandlers {
 public:
     static constexpr int kWidth = 440;
     static constexpr int kHeight = 535;
@@ -22,16 +32,32 @@ public:
     const std::filesystem::path& exeFolder() const { return exeFolder_; }
     store::TADOConnection& ADOCon() { return adoCon_; }
     store::TADOQuery& ADOTemp() { return adoTemp_; }
+    TFlatImageList& flatImageList1() { return imageList1_; }
+    TFlatImageList& flatImageList2() { return imageList2_; }
+    const sim::CharacterControls& controls() const { return controls_; }
+    // A control of the layout by its name; raises an Error for an unknown name.
+    Control& control(const std::string& name);
+    template <class T>
+    T& control(const std::string& name) {
+        return dynamic_cast<T&>(control(name));
+    }
 
     // Event handlers.
     void FormCreate(Control& sender);
-    void FormShow(Control& sender);
     void BtnCloseClick(Control& sender);
 
 private:
+    void CreateLayout();
+    void CreateCharacterPage(Control& panel);
+    void CreateAttributeGroup(TFlatGroupBox& group);
+    void CreateResistanceGroup(TFlatGroupBox& group);
+    void CreateNoticePage(Control& panel);
+
     std::filesystem::path exeFolder_;
     store::TADOConnection adoCon_{"ADOCon"};
     store::TADOQuery adoTemp_{"ADOTemp", adoCon_};
+    TFlatImageList imageList1_{32, 32};
+    TFlatImageList imageList2_{32, 32};
 };
 
 // The main window, reachable by the screenshot and the program entry.

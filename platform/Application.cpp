@@ -43,6 +43,15 @@ void Application::dispatch(const InputEvent& e) {
     }
     Form* f = formForWindow(e.window);
     if (!f) return;
+    // An open popup closes at a press outside it (the press goes no further), or when its
+    // window loses the focus.
+    if (e.type == InputEvent::Type::MouseDown || e.type == InputEvent::Type::Deactivate) {
+        for (Form* p : std::vector<Form*>(forms_)) {
+            if (p == f || p->kind() != WindowKind::Popup || !p->windowShown() || !p->onOutsideClick) continue;
+            guarded([p] { p->onOutsideClick(); });
+            if (e.type == InputEvent::Type::MouseDown) return;
+        }
+    }
     Form* modal = modalForm();
     const bool input = e.type == InputEvent::Type::MouseDown || e.type == InputEvent::Type::MouseUp ||
                        e.type == InputEvent::Type::KeyDown || e.type == InputEvent::Type::KeyUp ||
@@ -173,6 +182,8 @@ void Application::forget(Control* c) {
 }
 
 void Application::showBox(BoxKind kind, const std::string& text) {
+    // A box takes the mouse: whatever held it (a pressed button) lets go.
+    for (Form* f : forms_) f->setCaptureControl(nullptr);
     if (boxHandler_) {
         boxHandler_(kind, title_, text);
         return;

@@ -329,6 +329,7 @@ void Control::mouseLeave() {
     if (onMouseLeave) onMouseLeave(*this);
 }
 
+bool Control::mouseWheel(int) { return false; }
 bool Control::keyDown(const KeyEvent&) { return false; }
 bool Control::keyUp(const KeyEvent&) { return false; }
 bool Control::textInput(const std::string&) { return false; }

@@ -126,6 +126,8 @@ public:
     virtual void mouseMove(const MouseEvent& e);
     virtual void mouseEnter();
     virtual void mouseLeave();
+    // Wheel notches (positive away from the user); unhandled ones go to the parent.
+    virtual bool mouseWheel(int notches);
     virtual bool keyDown(const KeyEvent& e);
     virtual bool keyUp(const KeyEvent& e);
     virtual bool textInput(const std::string& text);
@@ -134,12 +136,18 @@ public:
     virtual bool wantsKey(const KeyEvent& e) const;
     virtual void focusIn();
     virtual void focusOut();
+    // The mouse was taken away while this control held it (a modal box opened).
+    virtual void captureLost() {}
     virtual void timer(int id);
     virtual void message(int msg, intptr_t wparam, intptr_t lparam);
+    // Enter or Escape that no focused control took: a default or cancel button clicks.
+    virtual bool dialogKey(const KeyEvent&) { return false; }
     // The accelerator character of the caption, if any; and what the control does for it.
     virtual char32_t accelerator() const { return 0; }
     virtual void accelerate() {}
     virtual void resized() {}
+    // The window's layout has been read (every property set); see Form::finishLoading.
+    virtual void loaded() {}
     // Called before the bounds change; a control may refuse or adjust them.
     virtual bool canResize(Rect& newBounds);
     virtual void fontChanged() {}

@@ -86,6 +86,7 @@ struct InputEvent {
         MouseUp,
         MouseMove,
         MouseLeave,
+        Wheel,
         KeyDown,
         KeyUp,
         Text,
@@ -105,6 +106,7 @@ struct InputEvent {
     MouseButton button = MouseButton::None;
     unsigned mods = 0;
     int clicks = 1;
+    int wheel = 0;  // Wheel: notches, positive away from the user
     Key key = Key::None;
     std::string text;
     Size size;

@@ -199,9 +199,11 @@ void Form::setFocusedControl(Control* c) {
 }
 
 void Form::setCaptureControl(Control* c) {
+    Control* old = capture_;
     capture_ = c;
     implicitCapture_ = false;
     window_->captureMouse(c != nullptr);
+    if (old && old != c) old->captureLost();
 }
 
 std::vector<Control*> Form::tabOrderList() {
@@ -224,7 +226,10 @@ std::vector<Control*> Form::tabOrderList() {
 void Form::focusNext(bool forward) {
     auto list = tabOrderList();
     if (list.empty()) return;
-    auto it = std::find(list.begin(), list.end(), focused_);
+    // The focus may sit in a part of a tab stop (the inner edit of a text edit).
+    Control* from = focused_;
+    while (from && std::find(list.begin(), list.end(), from) == list.end()) from = from->parent();
+    auto it = std::find(list.begin(), list.end(), from);
     if (it == list.end()) {
         setFocusedControl(forward ? list.front() : list.back());
         return;
@@ -384,6 +389,16 @@ void Form::keyDownEvent(const InputEvent& e) {
         return;
     }
     if (focused_ && focused_->keyDown(k)) return;
+    if (k.key == Key::Enter || k.key == Key::Escape) {
+        std::function<bool(Control&)> offer = [&](Control& c) {
+            for (auto& child : c.children()) {
+                if (!child->showing() || !child->effectivelyEnabled()) continue;
+                if (child->dialogKey(k) || offer(*child)) return true;
+            }
+            return false;
+        };
+        if (offer(*this)) return;
+    }
     // Accelerators: Alt with a character, or the character alone.
     const int code = static_cast<int>(k.key);
     if (code > 32 && code < 127) {
@@ -410,6 +425,10 @@ void Form::handleInput(const InputEvent& e) {
             break;
         case InputEvent::Type::MouseUp:
             mouseUpAt(e);
+            break;
+        case InputEvent::Type::Wheel:
+            for (Control* c = hover_; c; c = c->parent())
+                if (c->effectivelyEnabled() && c->mouseWheel(e.wheel)) break;
             break;
         case InputEvent::Type::MouseLeave:
             if (!capture_ && !tracking_.active) updateHover(nullptr);
@@ -463,6 +482,18 @@ void Form::controlHidden(Control* c) {
     if (focused_ && c->isAncestorOf(focused_)) setFocusedControl(nullptr);
     if (capture_ && c->isAncestorOf(capture_)) setCaptureControl(nullptr);
     if (hover_ && c->isAncestorOf(hover_)) updateHover(nullptr);
+}
+
+void Form::finishLoading() {
+    std::function<void(Control&)> walk = [&](Control& c) {
+        for (auto& child : c.children()) {
+            child->loaded();
+            walk(*child);
+        }
+    };
+    loaded();
+    walk(*this);
+    loading_ = false;
 }
 
 void Form::created() {

@@ -62,6 +62,9 @@ public:
     bool maximized() const { return false; }
     bool loading() const { return loading_; }
     void setLoading(bool l) { loading_ = l; }
+    // Ends the reading of the layout: every control is told (depth first, in child order), then
+    // the form stops loading.
+    void finishLoading();
     int modalResult() const { return modalResult_; }
     void setModalResult(int r) { modalResult_ = r; }
 
@@ -99,6 +102,8 @@ public:
     std::function<void(Form&)> onShow;
     std::function<void(Form&)> onClose;
     std::function<void(Form&)> onHintChange;
+    // A popup: what a mouse press outside it, or the owner window losing the focus, does.
+    std::function<void()> onOutsideClick;
 
     // Called by controls.
     void controlDestroyed(Control* c);

@@ -87,6 +87,14 @@ void HeadlessBackend::mouseUp(uint32_t window, Point pos, MouseButton b) {
     inject(e);
 }
 
+void HeadlessBackend::wheel(uint32_t window, int notches) {
+    InputEvent e;
+    e.type = InputEvent::Type::Wheel;
+    e.window = window;
+    e.wheel = notches;
+    inject(e);
+}
+
 void HeadlessBackend::keyDown(uint32_t window, Key k, unsigned mods) {
     InputEvent e;
     e.type = InputEvent::Type::KeyDown;

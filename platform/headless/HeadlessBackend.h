@@ -85,6 +85,7 @@ public:
     void mouseMove(uint32_t window, Point pos);
     void mouseDown(uint32_t window, Point pos, MouseButton b = MouseButton::Left, int clicks = 1);
     void mouseUp(uint32_t window, Point pos, MouseButton b = MouseButton::Left);
+    void wheel(uint32_t window, int notches);
     void keyDown(uint32_t window, Key k, unsigned mods = 0);
     void keyUp(uint32_t window, Key k, unsigned mods = 0);
     void text(uint32_t window, const std::string& text);

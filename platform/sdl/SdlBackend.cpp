@@ -79,6 +79,11 @@ bool translate(const SDL_Event& ev, InputEvent& out) {
             out.clicks = ev.button.clicks;
             out.mods = translateMods(SDL_GetModState());
             return out.button != MouseButton::None;
+        case SDL_MOUSEWHEEL:
+            out.type = InputEvent::Type::Wheel;
+            out.window = ev.wheel.windowID;
+            out.wheel = ev.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -ev.wheel.y : ev.wheel.y;
+            return out.wheel != 0;
         case SDL_KEYDOWN:
         case SDL_KEYUP:
             out.type = ev.type == SDL_KEYDOWN ? InputEvent::Type::KeyDown : InputEvent::Type::KeyUp;

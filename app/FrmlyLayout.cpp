@@ -1,0 +1,323 @@
+// The window's layout: every control with its name, place, texts, fonts, colours, tab order and
+// the handlers bound to its events.
+#include <array>
+
+#include "app/Frmly.h"
+#include "app/LayoutPictures.h"
+#include "editors/TFlatButton.h"
+#include "editors/TFlatGroupBox.h"
+#include "editors/TFlatImageComboBox.h"
+#include "editors/TFlatLabel.h"
+#include "editors/TFlatSpinButton.h"
+#include "editors/TFlatTextEdit.h"
+#include "sim/CodeTables.h"
+#include "skin/TSkinButton.h"
+#include "skin/TSkinImagePanel.h"
+
+namespace lymn {
+
+namespace {
+
+const Color kCaptionGreen = Color::rgb(0x008040);
+const Color kMaroon = Color::rgb(0x800000);
+const Color kPurple = Color::rgb(0x800080);
+const Color kBlue = Color::rgb(0x0000FF);
+
+FontSpec song(int height = 13, bool bold = false) { return {"宋体", height, bold, colors::black}; }
+FontSpec sans(bool bold = false) { return {"MS Sans Serif", 11, bold, sysColor(SysColor::WindowText)}; }
+
+// A label with automatic size and no background, as the field captions are.
+TFlatLabel& fieldLabel(Control& parent, const char* name, int x, int y, const std::string& text, const FontSpec& font,
+                    Color color) {
+    auto& l = parent.add<TFlatLabel>();
+    l.setName(name);
+    l.setLeft(x);
+    l.setTop(y);
+    l.Style.font = font;
+    l.Style.textColor = color;
+    l.setTransparent(true);
+    l.setCaption(text);
+    return l;
+}
+
+// A label of fixed size holding a number.
+TFlatLabel& number(Control& parent, const char* name, int x, int y, int w, const FontSpec& font, Color color,
+                   const std::string& text = "0") {
+    auto& l = parent.add<TFlatLabel>();
+    l.setName(name);
+    l.setAutoSize(false);
+    l.setBounds(x, y, w, 17);
+    l.Style.font = font;
+    l.Style.textColor = color;
+    l.setTransparent(true);
+    l.setCaption(text);
+    return l;
+}
+
+// A number on a green band: its own background colour, white text.
+TFlatLabel& band(Control& parent, const char* name, int x, int y, int w, const std::string& text = "0") {
+    auto& l = number(parent, name, x, y, w, sans(true), sysColor(SysColor::Window), text);
+    l.setTransparent(false);
+    l.Style.color = kCaptionGreen;
+    return l;
+}
+
+}  // namespace
+
+void TFormLy::CreateLayout() {
+    setCaption("岚渊角色模拟器 beta0.1");
+    setColor(sysColor(SysColor::ButtonFace));
+    setFont(sans());
+    setMinimumSize({130, 50});
+    setSize(kWidth, kHeight);
+
+    // The frame, the page control with its two pages, and a picture panel on each page.
+    auto& frame = add<Control>();
+    frame.setName("skinForm1");
+    frame.setBounds(1, 0, 438, 534);
+    frame.setColor(Color::rgb(0xE7E7E7));
+    auto& pages = frame.add<Control>();
+    pages.setName("skinPageControl1");
+    pages.setBounds(0, 23, 438, 511);
+    pages.setColor(Color::rgb(0xE7E7E7));
+    const Bitmap background = pageBackground();
+    auto makePage = [&](const char* pageName, const char* panelName) -> Control& {
+        auto& page = pages.add<Control>();
+        page.setName(pageName);
+        page.setBounds(0, 22, 438, 489);
+        page.setColor(Color::rgb(0xE7E7E7));
+        auto& panel = page.add<TSkinImagePanel>();
+        panel.setName(panelName);
+        panel.setAlign(Align::Client);
+        panel.setPicture(background);
+        return panel;
+    };
+    Control& notice = makePage("skinTabSheet2", "skinImagePanel2");
+    Control& character = makePage("One", "skinImagePanel1");
+    CreateCharacterPage(character);
+    CreateNoticePage(notice);
+}
+
+void TFormLy::CreateCharacterPage(Control& panel) {
+    sim::CharacterControls& c = controls_;
+    auto& js = panel.add<TFlatImageComboBox>();
+    js.setName("ImageBoxJs");
+    js.setBounds(30, 25, 185, 34);
+    js.setTabOrder(0);
+    auto& jsp = js.comboProperties();
+    jsp.Images = &imageList1_;
+    for (const auto& item : sim::AppearanceTable)
+        jsp.addItem(std::string(item.name), item.code.empty() ? EditValue::null() : EditValue(std::string(item.code)),
+                    item.imageIndex);
+    jsp.OnChange = [this](Control& s) { ImageBoxJsPropertiesChange(s); };
+    c.ImageBoxJs = &js;
+
+    auto& zy = panel.add<TFlatImageComboBox>();
+    zy.setName("ImageBoxZy");
+    zy.setBounds(222, 25, 185, 34);
+    zy.setTabOrder(1);
+    auto& zyp = zy.comboProperties();
+    zyp.Images = &imageList2_;
+    for (const auto& item : sim::ProfessionTable)
+        zyp.addItem(std::string(item.name), EditValue(std::string(item.code)), item.imageIndex);
+    zyp.OnChange = [this](Control& s) { ImageBoxZyPropertiesChange(s); };
+    zy.SetEditValue(EditValue("0"));
+    c.ImageBoxZy = &zy;
+
+    fieldLabel(panel, "flatLabel10", 145, 76, "等级:", song(), Color::rgb(0xDA7607));
+    auto& rank = panel.add<TFlatTextEdit>();
+    rank.setName("EdtRank");
+    rank.setBounds(185, 75, 58, 21);
+    rank.setTabOrder(2);
+    rank.setText("1");
+    rank.properties().OnChange = [this](Control& s) { EdtRankPropertiesChange(s); };
+    c.EdtRank = &rank;
+
+    auto& spin = panel.add<TFlatSpinButton>();
+    spin.setName("flatSpinButton1");
+    spin.setBounds(243, 75, 21, 21);
+    spin.setTabOrder(4);
+    auto& sp = spin.spinProperties();
+    sp.setMinValue(1);
+    sp.setMaxValue(200);
+    sp.Increment = 1;
+    sp.LargeIncrement = 1;
+    spin.Style.buttonStyle = SpinButtonStyle::Soft;
+    spin.setValue(1);
+    spin.setAssociate(&rank);
+
+    auto& attributes = panel.add<TFlatGroupBox>();
+    attributes.setName("flatGroupBox1");
+    attributes.setBounds(30, 111, 185, 179);
+    attributes.setTabOrder(5);
+    attributes.Style.font = sans();
+    attributes.Style.textColor = kMaroon;
+    attributes.setTransparent(true);
+    attributes.setCaption("基本属性");
+    CreateAttributeGroup(attributes);
+
+    auto& resistances = panel.add<TFlatGroupBox>();
+    resistances.setName("flatGroupBox2");
+    resistances.setBounds(222, 111, 185, 179);
+    resistances.setTabOrder(6);
+    resistances.Style.font = sans();
+    resistances.Style.textColor = Color::rgb(0xFF0000);
+    resistances.setTransparent(true);
+    resistances.setCaption("抵抗能力");
+    CreateResistanceGroup(resistances);
+
+    const FontSpec boldSong = song(13, true);
+    fieldLabel(panel, "flatLabel4", 30, 306, "生  命:", boldSong, kCaptionGreen);
+    c.sm = &band(panel, "sm", 86, 306, 129);
+    fieldLabel(panel, "flatLabel8", 30, 338, "法  力:", boldSong, kCaptionGreen);
+    c.fl = &band(panel, "fl", 86, 338, 129);
+    fieldLabel(panel, "flatLabel12", 30, 370, "杀  气:", boldSong, kCaptionGreen);
+    c.sq = &band(panel, "sq", 86, 370, 129, "0/0");
+    fieldLabel(panel, "flatLabel14", 30, 402, "体  力:", boldSong, kCaptionGreen);
+    c.tl = &band(panel, "tl", 86, 402, 129);
+    fieldLabel(panel, "flatLabel20", 222, 306, "攻 击 力:", boldSong, kCaptionGreen);
+    c.gjl = &band(panel, "gjl", 296, 306, 109);
+    fieldLabel(panel, "flatLabel22", 222, 338, "伤 害 力:", boldSong, kCaptionGreen);
+    c.shl = &band(panel, "shl", 296, 338, 109);
+    fieldLabel(panel, "flatLabel24", 222, 370, "防    御:", boldSong, kCaptionGreen);
+    c.fy = &band(panel, "fy", 296, 370, 109);
+    fieldLabel(panel, "flatLabel26", 222, 402, "法术效果:", boldSong, kCaptionGreen);
+    c.fsxg = &band(panel, "fsxg", 296, 402, 109);
+
+    auto makeButton = [&](const char* name, const char* text, int x, int tab) -> TSkinButton& {
+        auto& b = panel.add<TSkinButton>();
+        b.setName(name);
+        b.setUIStyle(TSkinUIStyle::Pinstripe);
+        b.setBounds(x, 433, 80, 23);
+        b.setCaption(text);
+        b.setTabOrder(tab);
+        return b;
+    };
+    makeButton("skinButton1", "截  图", 94, 15);
+    auto& closeButton = makeButton("BtnClose", "关  闭", 262, 16);
+    closeButton.onClick = [this](Control& s) { BtnCloseClick(s); };
+
+    fieldLabel(panel, "flatLabel16", 97, 464, kCreditLine, song(), kPurple);
+
+    auto& pan = panel.add<Control>();
+    pan.setName("Pan");
+    pan.setBounds(274, 426, 161, 62);
+    pan.setTabOrder(26);
+    pan.setVisible(false);
+}
+
+void TFormLy::CreateAttributeGroup(TFlatGroupBox& group) {
+    sim::CharacterControls& c = controls_;
+    const FontSpec bold = sans(true);
+    fieldLabel(group, "flatLabel2", 23, 20, "力量:", song(), kBlue);
+    c.Labll = &number(group, "Labll", 70, 20, 75, bold, kMaroon);
+    fieldLabel(group, "flatLabel3", 23, 54, "体魄:", song(), kBlue);
+    c.Labtp = &number(group, "Labtp", 70, 54, 75, bold, kMaroon);
+    fieldLabel(group, "flatLabel5", 23, 88, "元神:", song(), kBlue);
+    c.Labys = &number(group, "Labys", 70, 88, 75, bold, kMaroon);
+    fieldLabel(group, "flatLabel7", 23, 123, "筋骨:", song(), kBlue);
+    c.Labjg = &number(group, "Labjg", 70, 123, 75, bold, kMaroon);
+    fieldLabel(group, "flatLabel1", 18, 149, "可支配属性点:", song(), kBlue);
+    c.sxd = &number(group, "sxd", 110, 149, 49, sans(), kMaroon);
+    struct Pair {
+        const char* up;
+        const char* down;
+        int y;
+        void (TFormLy::*upClick)(Control&);
+        void (TFormLy::*downClick)(Control&);
+    };
+    const std::array<Pair, 4> pairs{{{"la", "ld", 17, &TFormLy::laClick, &TFormLy::ldClick},
+                                     {"ta", "td", 51, &TFormLy::taClick, &TFormLy::tdClick},
+                                     {"ya", "yd", 85, &TFormLy::yaClick, &TFormLy::ydClick},
+                                     {"ja", "jd", 120, &TFormLy::jaClick, &TFormLy::jdClick}}};
+    int tab = 10;
+    for (const Pair& p : pairs) {
+        auto& up = group.add<TFlatButton>();
+        up.setName(p.up);
+        up.setBounds(146, p.y, 23, 12);
+        up.setGlyph(upGlyph());
+        up.setTabOrder(tab++);
+        up.onClick = [this, f = p.upClick](Control& s) { (this->*f)(s); };
+        auto& down = group.add<TFlatButton>();
+        down.setName(p.down);
+        down.setBounds(146, p.y + 11, 23, 12);
+        down.setGlyph(downGlyph());
+        down.setTabOrder(tab++);
+        down.onClick = [this, f = p.downClick](Control& s) { (this->*f)(s); };
+    }
+}
+
+void TFormLy::CreateResistanceGroup(TFlatGroupBox& group) {
+    sim::CharacterControls& c = controls_;
+    const FontSpec bold = sans(true);
+    const Color title = sysColor(SysColor::ActiveCaption);
+    fieldLabel(group, "flatLabel9", 23, 20, "定身:", song(), kPurple);
+    c.Labds = &number(group, "Labds", 70, 20, 49, bold, title);
+    fieldLabel(group, "flatLabel11", 23, 54, "迷惑:", song(), kPurple);
+    c.Labmh = &number(group, "Labmh", 70, 54, 49, bold, title);
+    fieldLabel(group, "flatLabel13", 23, 88, "流失:", song(), kPurple);
+    c.Labls = &number(group, "Labls", 70, 88, 49, bold, title);
+    fieldLabel(group, "flatLabel15", 23, 123, "削弱:", song(), kPurple);
+    c.Labxr = &number(group, "Labxr", 70, 123, 49, bold, title);
+    fieldLabel(group, "flatLabel6", 23, 149, "可支配抗性点:", song(), kPurple);
+    c.kxd = &number(group, "kxd", 115, 149, 49, sans(), title);
+    struct Pair {
+        const char* up;
+        const char* down;
+        int y;
+        void (TFormLy::*upClick)(Control&);
+        void (TFormLy::*downClick)(Control&);
+    };
+    const std::array<Pair, 4> pairs{{{"da", "dd", 17, &TFormLy::daClick, &TFormLy::ddClick},
+                                     {"ma", "md", 51, &TFormLy::maClick, &TFormLy::mdClick},
+                                     {"lsa", "lsd", 85, &TFormLy::lsaClick, &TFormLy::lsdClick},
+                                     {"xa", "xd", 120, &TFormLy::xaClick, &TFormLy::xdClick}}};
+    int tab = 10;
+    for (const Pair& p : pairs) {
+        auto& up = group.add<TFlatButton>();
+        up.setName(p.up);
+        up.setBounds(146, p.y, 23, 12);
+        up.setGlyph(upGlyph());
+        up.setTabOrder(tab++);
+        up.onClick = [this, f = p.upClick](Control& s) { (this->*f)(s); };
+        auto& down = group.add<TFlatButton>();
+        down.setName(p.down);
+        down.setBounds(146, p.y + 11, 23, 12);
+        down.setGlyph(downGlyph());
+        down.setTabOrder(tab++);
+        down.onClick = [this, f = p.downClick](Control& s) { (this->*f)(s); };
+    }
+}
+
+void TFormLy::CreateNoticePage(Control& panel) {
+    auto& frame = panel.add<TFlatRadioGroup>();
+    frame.setName("flatRadioGroup1");
+    frame.setBounds(21, 16, 401, 265);
+    frame.setTabOrder(0);
+    frame.Style.font = FontSpec{"华文行楷", 16, false, colors::black};
+    frame.Style.textColor = Color::rgb(0xFF0000);
+    frame.setTransparent(true);
+    frame.setCaption("软件说明:");
+    struct Line {
+        const char* name;
+        int x;
+        int y;
+        const char* text;
+    };
+    static constexpr Line kLines[] = {
+        {"flatLabel17", 47, 44, "1.如大家所见,目前该版本还只是beta版.正在完善中."},
+        {"flatLabel18", 47, 64, "2.在数据方面,可能会有误差,但是我保证这误差在你可接受"},
+        {"flatLabel19", 62, 84, "的范围内."},
+        {"flatLabel21", 47, 104, "3.软件的用途我想很明显,给大家一个自由模拟发展的机会,如"},
+        {"flatLabel23", 62, 124, "果你认为商城的释丹比我这个更实在请自便."},
+        {"flatLabel25", 47, 145, "4.在陆续的完善中,我会向软件中添加装备,法宝,侍宠,骑宠等"},
+        {"flatLabel27", 62, 165, "一系列会影响角色属性的数据."},
+        {"flatLabel28", 47, 185, "5.软件的更新和发布会第一时间在Qarno岚渊专区发布,请大家随"},
+        {"flatLabel29", 62, 205, "时关注.若在不明网站下载该软件中毒,不要找我."},
+        {"flatLabel30", 47, 225, "6.欢迎大家对软件提出意见和BUG.在允许条件下,我会尽量做好"},
+        {"flatLabel31", 47, 246, "7.未尽事宜,会随版本的更新我会做进一步说明的."},
+    };
+    for (const Line& l : kLines) fieldLabel(panel, l.name, l.x, l.y, l.text, song(), kMaroon);
+}
+
+}  // namespace lymn

@@ -1,0 +1,112 @@
+#include "editors/TFlatCustomEdit.h"
+
+#include "platform/Form.h"
+
+namespace lymn {
+
+TFlatCustomEdit::TFlatCustomEdit(Control* parent, std::unique_ptr<TFlatCustomEditProperties> properties)
+    : TFlatContainer(parent), properties_(std::move(properties)) {}
+
+TFlatCustomEdit::~TFlatCustomEdit() { destroying_ = true; }
+
+bool TFlatCustomEdit::isLoading() const {
+    if (loading_) return true;
+    const Form* f = form();
+    return f && f->loading();
+}
+
+void TFlatCustomEdit::SetEditValue(const EditValue& value) {
+    ++ClickLockCount;
+    struct Unlock {
+        int& n;
+        ~Unlock() { --n; }
+    } unlock{ClickLockCount};
+    if (isUserAction() && !DoEditing()) return;
+    InternalSetEditValue(value);
+}
+
+void TFlatCustomEdit::InternalSetEditValue(const EditValue& value) {
+    if (isUserAction() && !DoEditing()) return;
+    const bool changed = properties_->CanCompareEditValue() && !exactlyEqual(value, editValue_);
+    editValue_ = value;
+    SynchronizeDisplayValue();
+    Modified = ModifiedAfterEnter = isUserAction();
+    if (changed) {
+        DoEditValueChanged();
+        if (!properties_->HasDisplayValue()) DoChange();
+    }
+}
+
+void TFlatCustomEdit::DoChange() {
+    if (isLoading() || destroying_) return;
+    if (properties_->OnChange) {
+        if (catcher_.LockCount > 0) catcher_.PendingChange = true;
+        else DoOnChange();
+    }
+    if (!properties_->HasDisplayValue() && !properties_->CanCompareEditValue()) DoEditValueChanged();
+}
+
+void TFlatCustomEdit::DoEditValueChanged() {
+    if (isLoading() || destroying_) return;
+    if (!properties_->OnEditValueChanged) return;
+    if (catcher_.LockCount > 0) catcher_.PendingEditValueChanged = true;
+    else DoOnEditValueChanged();
+}
+
+void TFlatCustomEdit::DoOnChange() {
+    if (properties_->OnChange) properties_->OnChange(*this);
+}
+
+void TFlatCustomEdit::DoOnEditValueChanged() {
+    if (properties_->OnEditValueChanged) properties_->OnEditValueChanged(*this);
+}
+
+void TFlatCustomEdit::LockChangeEvents(bool lock, bool fire) {
+    if (lock) {
+        if (catcher_.LockCount == 0) catcher_.PendingChange = catcher_.PendingEditValueChanged = false;
+        ++catcher_.LockCount;
+        return;
+    }
+    if (catcher_.LockCount > 0) --catcher_.LockCount;
+    if (catcher_.LockCount > 0 || !fire || isLoading() || destroying_) return;
+    if (catcher_.PendingChange && properties_->OnChange) {
+        catcher_.PendingChange = false;
+        DoOnChange();
+    }
+    if (catcher_.PendingEditValueChanged && properties_->OnEditValueChanged) {
+        catcher_.PendingEditValueChanged = false;
+        DoOnEditValueChanged();
+    }
+}
+
+void TFlatCustomEdit::ChangeHandler() {
+    LockChangeEvents(true);
+    try {
+        if (hasEditFocus()) Modified = ModifiedAfterEnter = true;
+        DoChange();
+    } catch (...) {
+        LockChangeEvents(false, false);
+        throw;
+    }
+    // The notification runs here, with the lock count back at 0.
+    LockChangeEvents(false, true);
+}
+
+bool TFlatCustomEdit::DoEditing() { return !properties_->ReadOnly; }
+
+void TFlatCustomEdit::setText(const std::string& value) {
+    if (text() == value) return;
+    setTextMessage(value);
+    textChanged();
+}
+
+void TFlatCustomEdit::loaded() {
+    LockChangeEvents(true);
+    ++ClickLockCount;
+    styleChanged();
+    LoadedProperties();
+    --ClickLockCount;
+    LockChangeEvents(false, false);
+}
+
+}  // namespace lymn

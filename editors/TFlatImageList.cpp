@@ -1,0 +1,50 @@
+#include "editors/TFlatImageList.h"
+
+#include "platform/Error.h"
+
+namespace lymn {
+
+int TFlatImageList::add(const Bitmap& picture) {
+    Bitmap fitted(width_, height_, colors::white);
+    for (int y = 0; y < std::min(height_, picture.height()); ++y)
+        for (int x = 0; x < std::min(width_, picture.width()); ++x)
+            fitted.setPixel(x, y, picture.pixel(x, y) | 0xFF000000u);
+    const std::vector<uint8_t> bmp = fitted.toBmp(32);
+    std::vector<uint8_t> stored(4);
+    const auto n = static_cast<uint32_t>(bmp.size());
+    for (int i = 0; i < 4; ++i) stored[static_cast<size_t>(i)] = static_cast<uint8_t>(n >> (8 * i));
+    stored.insert(stored.end(), bmp.begin(), bmp.end());
+    data_.push_back(std::move(stored));
+    pictures_.push_back(std::move(fitted));
+    return count() - 1;
+}
+
+int TFlatImageList::addStored(std::span<const uint8_t> data) {
+    if (data.size() < 4) throw Error("Invalid image list data");
+    const uint32_t n = data[0] | (data[1] << 8) | (data[2] << 16) | (uint32_t{data[3]} << 24);
+    if (n != data.size() - 4) throw Error("Invalid image list data");
+    Bitmap picture = Bitmap::fromBmp(data.subspan(4));
+    if (picture.width() != width_ || picture.height() != height_) throw Error("Invalid image size");
+    data_.emplace_back(data.begin(), data.end());
+    pictures_.push_back(std::move(picture));
+    return count() - 1;
+}
+
+void TFlatImageList::draw(Canvas& c, int index, Point p, bool enabled) const {
+    if (index < 0 || index >= count()) return;
+    const Bitmap& pic = pictures_[static_cast<size_t>(index)];
+    if (enabled) {
+        c.drawBitmap(pic, p);
+        return;
+    }
+    // Greyed: the picture's brightness, lightened halfway towards the button face.
+    const Color face = sysColor(SysColor::ButtonFace);
+    for (int y = 0; y < pic.height(); ++y)
+        for (int x = 0; x < pic.width(); ++x) {
+            const Color col = pic.color(x, y);
+            const auto grey = static_cast<uint8_t>((col.r * 30 + col.g * 59 + col.b * 11) / 100);
+            c.setPixel(p.x + x, p.y + y, blend(Color{grey, grey, grey}, face, 128));
+        }
+}
+
+}  // namespace lymn

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "sim/CharacterControls.h"
+#include "sim/CharacterSheet.h"
+#include "sim/CodeTables.h"
+
+namespace lymn {
+class Application;
+class Control;
+namespace store {
+class TADOQuery;
+}
+}  // namespace lymn
+
+namespace lymn::sim {
+
+// The texts of the level change's messages.
+inline constexpr char kAboveLimit[] = "伙计,超过上限了.最高只能到200";
+inline constexpr char kChooseFirst[] = "嘿,嘿.我说,你得先选择角色和职业才能升级啊.";
+inline constexpr char kNegativeLevel[] = "等级有能负增长的么?";
+
+// The main window's simulation handlers: the sheet's reset when the window shows, the two
+// picker handlers with the data row's loading, the level change and the four growth routines.
+class TCharacterHandlers {
+public:
+    void FormShow(Control& sender);
+    void ImageBoxJsPropertiesChange(Control& sender);
+    void ImageBoxZyPropertiesChange(Control& sender);
+    void EdtRankPropertiesChange(Control& sender);
+    void LoadBaseStats(store::TADOQuery& query);
+    void GrowRanger();
+    void GrowMage();
+    void GrowWarrior();
+    void GrowTalisman();
+    // The query text of a lookup.
+    static std::string queryText(const std::string& professionCode, const std::string& appearanceCode);
+
+    CharacterSheet Sheet;
+
+protected:
+    TCharacterHandlers(Application& app, store::TADOQuery& query);
+    ~TCharacterHandlers() = default;
+    TCharacterHandlers(const TCharacterHandlers&) = delete;
+    TCharacterHandlers& operator=(const TCharacterHandlers&) = delete;
+
+    // Set by the window once its layout is made.
+    CharacterControls controls_;
+
+private:
+    // The level edit's text as a number, converted afresh at every use.
+    int32_t level() const;
+    void lookup();
+    void grow(ProfessionGroup group);
+
+    Application& app_;
+    store::TADOQuery& query_;
+};
+
+}  // namespace lymn::sim
