@@ -1,0 +1,82 @@
+// The simulation: a typed level change, a picker selection with its lookup, a point click.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "editors/TFlatImageComboBox.h"
+#include "editors/TFlatTextEdit.h"
+#include "tools/lymn-drive/Driver.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Running {
+    Running() {
+        dir = fs::temp_directory_path() / ("lymn-bench-sim-" + std::to_string(::getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        fs::copy_file(fs::path(LYMN_BINARY_DIR) / "lymn.mdb", dir / "lymn.mdb");
+        driver = std::make_unique<lymn::tools::Driver>(dir, out, out);
+        driver->run("pick zy 5");
+        driver->run("pick js 11");
+        driver->run("level 50");
+    }
+    ~Running() {
+        driver.reset();
+        fs::remove_all(dir);
+    }
+    fs::path dir;
+    std::ostringstream out;
+    std::unique_ptr<lymn::tools::Driver> driver;
+};
+
+// One change of the level text as typing makes it, with the recomputation it runs.
+void BM_TypedLevelChange(benchmark::State& state) {
+    Running r;
+    auto& inner = r.driver->form().controls().EdtRank->innerEdit();
+    int i = 0;
+    for (auto _ : state) {
+        inner.selectAll();
+        inner.replaceSelection((i++ & 1) ? "35" : "36");
+    }
+}
+BENCHMARK(BM_TypedLevelChange)->Unit(benchmark::kMicrosecond);
+
+// The same with the repaint of what changed.
+void BM_TypedLevelChangeWithRepaint(benchmark::State& state) {
+    Running r;
+    auto& inner = r.driver->form().controls().EdtRank->innerEdit();
+    int i = 0;
+    for (auto _ : state) {
+        inner.selectAll();
+        inner.replaceSelection((i++ & 1) ? "35" : "36");
+        r.driver->form().present();
+    }
+}
+BENCHMARK(BM_TypedLevelChangeWithRepaint)->Unit(benchmark::kMicrosecond);
+
+// A picker selection: the handler, the query and the loading of the row.
+void BM_PickerSelection(benchmark::State& state) {
+    Running r;
+    auto& box = *r.driver->form().controls().ImageBoxJs;
+    int i = 0;
+    for (auto _ : state) box.pick((i++ & 1) ? 3 : 4);
+}
+BENCHMARK(BM_PickerSelection)->Unit(benchmark::kMicrosecond);
+
+// A point click's handler, up and down in turn.
+void BM_PointClick(benchmark::State& state) {
+    Running r;
+    auto& form = r.driver->form();
+    int i = 0;
+    for (auto _ : state) {
+        if (i++ & 1) form.ldClick(form);
+        else form.laClick(form);
+    }
+}
+BENCHMARK(BM_PointClick)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
