@@ -1,6 +1,7 @@
 // The window's layout: every control with its name, place, texts, fonts, colours, tab order and
 // the handlers bound to its events.
 #include <array>
+#include <functional>
 
 #include "app/Frmly.h"
 #include "app/LayoutPictures.h"
@@ -60,6 +61,33 @@ TFlatLabel& band(Control& parent, const char* name, int x, int y, int w, const s
     l.setTransparent(false);
     l.Style.color = kCaptionGreen;
     return l;
+}
+
+// The up and down buttons beside one attribute or resistance.
+struct PointPair {
+    const char* up;
+    const char* down;
+    int y;
+    std::function<void(Control&)> upClick;
+    std::function<void(Control&)> downClick;
+};
+
+void addPointButtons(TFlatGroupBox& group, const std::array<PointPair, 4>& pairs) {
+    int tab = 10;
+    for (const PointPair& p : pairs) {
+        auto& up = group.add<TFlatButton>();
+        up.setName(p.up);
+        up.setBounds(146, p.y, 23, 12);
+        up.setGlyph(upGlyph());
+        up.setTabOrder(tab++);
+        up.onClick = p.upClick;
+        auto& down = group.add<TFlatButton>();
+        down.setName(p.down);
+        down.setBounds(146, p.y + 11, 23, 12);
+        down.setGlyph(downGlyph());
+        down.setTabOrder(tab++);
+        down.onClick = p.downClick;
+    }
 }
 
 }  // namespace
@@ -219,32 +247,11 @@ void TFormLy::CreateAttributeGroup(TFlatGroupBox& group) {
     c.Labjg = &number(group, "Labjg", 70, 123, 75, bold, kMaroon);
     fieldLabel(group, "flatLabel1", 18, 149, "可支配属性点:", song(), kBlue);
     c.sxd = &number(group, "sxd", 110, 149, 49, sans(), kMaroon);
-    struct Pair {
-        const char* up;
-        const char* down;
-        int y;
-        void (TFormLy::*upClick)(Control&);
-        void (TFormLy::*downClick)(Control&);
-    };
-    const std::array<Pair, 4> pairs{{{"la", "ld", 17, &TFormLy::laClick, &TFormLy::ldClick},
-                                     {"ta", "td", 51, &TFormLy::taClick, &TFormLy::tdClick},
-                                     {"ya", "yd", 85, &TFormLy::yaClick, &TFormLy::ydClick},
-                                     {"ja", "jd", 120, &TFormLy::jaClick, &TFormLy::jdClick}}};
-    int tab = 10;
-    for (const Pair& p : pairs) {
-        auto& up = group.add<TFlatButton>();
-        up.setName(p.up);
-        up.setBounds(146, p.y, 23, 12);
-        up.setGlyph(upGlyph());
-        up.setTabOrder(tab++);
-        up.onClick = [this, f = p.upClick](Control& s) { (this->*f)(s); };
-        auto& down = group.add<TFlatButton>();
-        down.setName(p.down);
-        down.setBounds(146, p.y + 11, 23, 12);
-        down.setGlyph(downGlyph());
-        down.setTabOrder(tab++);
-        down.onClick = [this, f = p.downClick](Control& s) { (this->*f)(s); };
-    }
+    const std::array<PointPair, 4> pairs{{{"la", "ld", 17, [this](Control& sender) { laClick(sender); }, [this](Control& sender) { ldClick(sender); }},
+                                     {"ta", "td", 51, [this](Control& sender) { taClick(sender); }, [this](Control& sender) { tdClick(sender); }},
+                                     {"ya", "yd", 85, [this](Control& sender) { yaClick(sender); }, [this](Control& sender) { ydClick(sender); }},
+                                     {"ja", "jd", 120, [this](Control& sender) { jaClick(sender); }, [this](Control& sender) { jdClick(sender); }}}};
+    addPointButtons(group, pairs);
 }
 
 void TFormLy::CreateResistanceGroup(TFlatGroupBox& group) {
@@ -261,32 +268,11 @@ void TFormLy::CreateResistanceGroup(TFlatGroupBox& group) {
     c.Labxr = &number(group, "Labxr", 70, 123, 49, bold, title);
     fieldLabel(group, "flatLabel6", 23, 149, "可支配抗性点:", song(), kPurple);
     c.kxd = &number(group, "kxd", 115, 149, 49, sans(), title);
-    struct Pair {
-        const char* up;
-        const char* down;
-        int y;
-        void (TFormLy::*upClick)(Control&);
-        void (TFormLy::*downClick)(Control&);
-    };
-    const std::array<Pair, 4> pairs{{{"da", "dd", 17, &TFormLy::daClick, &TFormLy::ddClick},
-                                     {"ma", "md", 51, &TFormLy::maClick, &TFormLy::mdClick},
-                                     {"lsa", "lsd", 85, &TFormLy::lsaClick, &TFormLy::lsdClick},
-                                     {"xa", "xd", 120, &TFormLy::xaClick, &TFormLy::xdClick}}};
-    int tab = 10;
-    for (const Pair& p : pairs) {
-        auto& up = group.add<TFlatButton>();
-        up.setName(p.up);
-        up.setBounds(146, p.y, 23, 12);
-        up.setGlyph(upGlyph());
-        up.setTabOrder(tab++);
-        up.onClick = [this, f = p.upClick](Control& s) { (this->*f)(s); };
-        auto& down = group.add<TFlatButton>();
-        down.setName(p.down);
-        down.setBounds(146, p.y + 11, 23, 12);
-        down.setGlyph(downGlyph());
-        down.setTabOrder(tab++);
-        down.onClick = [this, f = p.downClick](Control& s) { (this->*f)(s); };
-    }
+    const std::array<PointPair, 4> pairs{{{"da", "dd", 17, [this](Control& sender) { daClick(sender); }, [this](Control& sender) { ddClick(sender); }},
+                                     {"ma", "md", 51, [this](Control& sender) { maClick(sender); }, [this](Control& sender) { mdClick(sender); }},
+                                     {"lsa", "lsd", 85, [this](Control& sender) { lsaClick(sender); }, [this](Control& sender) { lsdClick(sender); }},
+                                     {"xa", "xd", 120, [this](Control& sender) { xaClick(sender); }, [this](Control& sender) { xdClick(sender); }}}};
+    addPointButtons(group, pairs);
 }
 
 void TFormLy::CreateNoticePage(Control& panel) {
