@@ -13,7 +13,11 @@
 #include "editors/TFlatTextEdit.h"
 #include "sim/CodeTables.h"
 #include "skin/TSkinButton.h"
+#include "skin/TSkinForm.h"
 #include "skin/TSkinImagePanel.h"
+#include "skin/TSkinPageControl.h"
+#include "skin/TSkinTabSheet.h"
+#include "skin/ThemeTable.h"
 
 namespace lymn {
 
@@ -96,23 +100,64 @@ void TFormLy::CreateLayout() {
     setCaption("岚渊角色模拟器 beta0.1");
     setColor(sysColor(SysColor::ButtonFace));
     setFont(sans());
-    setMinimumSize({130, 50});
-    setSize(kWidth, kHeight);
+    setSize(448, 569);  // the design size, replaced by the frame's
 
-    // The frame, the page control with its two pages, and a picture panel on each page.
-    auto& frame = add<Control>();
+    // The skinned frame: border, title bar, and the size of the window around it.
+    auto& frame = add<TSkinForm>();
     frame.setName("skinForm1");
-    frame.setBounds(1, 0, 438, 534);
+    frame.setUIStyle(TSkinUIStyle::Pinstripe);
+    frame.UIStyleAutoUpdateSub = false;
+    frame.setBorderColor(Color::rgb(0x7F7F7F));
+    frame.setBorderWidth(1);
     frame.setColor(Color::rgb(0xE7E7E7));
-    auto& pages = frame.add<Control>();
+    frame.setCaption("岚渊角色模拟器 beta0.1");
+    frame.MenuBarColor = Color::rgb(0xE7E7E7);
+    frame.MenuBarHeight = 22;
+    TSkinTitleBar& bar = frame.TitleBar();
+    bar.setFont({"Tahoma", 11, true, colors::white});
+    bar.setDrawAppIcon(false);
+    TSkinTitleBarButtons& buttons = bar.Buttons();
+    buttons.clear();
+    for (auto type : {TSkinTitleBarBtnType::skinControlBox, TSkinTitleBarBtnType::skinClose, TSkinTitleBarBtnType::skinMin}) {
+        TSkinTitleBarButton& b = buttons.add(type);
+        b.setUIStyle(TSkinUIStyle::Pinstripe);
+        b.Top = 4;
+        b.Transparent = false;
+    }
+    TSkinTitleBarSections& sections = bar.Sections();
+    sections.clear();
+    Bitmap picture;
+    auto section = [&](const char* pictureName, TSkinTitleBarAlign align, int width, bool autoSize) {
+        TSkinTitleBarSection& s = sections.add();
+        sections.setAlign(s, align);
+        s.setWidth(width);
+        s.setAutoSize(autoSize);
+        s.setStretch(align == TSkinTitleBarAlign::skinClient);
+        LoadThemeBitmap(picture, pictureName);
+        s.setPicture(picture);
+    };
+    section("PINSTRIPE_TITLE_LEFT", TSkinTitleBarAlign::skinLeft, 48, true);
+    section("PINSTRIPE_TITLE_RIGHT", TSkinTitleBarAlign::skinRight, 48, true);
+    section("PINSTRIPE_TITLE_CLIENT", TSkinTitleBarAlign::skinClient, 10, false);
+    frame.SetWidth(438);
+    frame.SetHeight(534);
+    setMinimumSize({minimumSize().width, 50});
+
+    // The page control with its two pages, a picture panel filling each.
+    auto& pages = frame.add<TSkinPageControl>();
     pages.setName("skinPageControl1");
-    pages.setBounds(0, 23, 438, 511);
+    pages.setAlign(Align::Client);
+    pages.setUIStyle(TSkinUIStyle::Glass);
+    pages.setLeftMargin(10);
+    pages.setBorderColor(colors::black);
     pages.setColor(Color::rgb(0xE7E7E7));
+    pages.setTabFont(sans());
+    pages.setPageNames({"One", "skinTabSheet2"});
     const Bitmap background = pageBackground();
-    auto makePage = [&](const char* pageName, const char* panelName) -> Control& {
-        auto& page = pages.add<Control>();
+    auto makePage = [&](const char* pageName, const char* caption, const char* panelName) -> TSkinImagePanel& {
+        auto& page = pages.add<TSkinTabSheet>();
         page.setName(pageName);
-        page.setBounds(0, 22, 438, 489);
+        page.setCaption(caption);
         page.setColor(Color::rgb(0xE7E7E7));
         auto& panel = page.add<TSkinImagePanel>();
         panel.setName(panelName);
@@ -120,8 +165,10 @@ void TFormLy::CreateLayout() {
         panel.setPicture(background);
         return panel;
     };
-    Control& notice = makePage("skinTabSheet2", "skinImagePanel2");
-    Control& character = makePage("One", "skinImagePanel1");
+    TSkinImagePanel& character = makePage("One", "角色模拟", "skinImagePanel1");
+    character.parent()->setFont({"MS Sans Serif", 11, false, colors::black});
+    TSkinImagePanel& notice = makePage("skinTabSheet2", "软件说明", "skinImagePanel2");
+    pages.setActivePage(dynamic_cast<TSkinTabSheet*>(character.parent()));
     CreateCharacterPage(character);
     CreateNoticePage(notice);
 }

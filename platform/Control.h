@@ -148,6 +148,8 @@ public:
     virtual void resized() {}
     // The window's layout has been read (every property set); see Form::finishLoading.
     virtual void loaded() {}
+    // The form has finished reading its layout (after every loaded()).
+    virtual void loadingFinished() {}
     // Called before the bounds change; a control may refuse or adjust them.
     virtual bool canResize(Rect& newBounds);
     virtual void fontChanged() {}

@@ -314,8 +314,13 @@ void Form::updateHover(Control* now) {
     if (onHintChange) onHintChange(*this);
 }
 
+HitTest Form::hitTestAt(Point pos) {
+    // Only the form's own uncovered pixels ask it; a child under the mouse is client area.
+    return controlAt(pos) == this ? hitTest(pos) : HitTest::Client;
+}
+
 void Form::updateCursor(Point pos) {
-    const HitTest h = hitTest(pos);
+    const HitTest h = hitTestAt(pos);
     Cursor c = Cursor::Arrow;
     if (isBorder(h)) c = borderCursor(h);
     else if (hover_) c = hover_->cursor();
@@ -338,7 +343,7 @@ void Form::mouseMoveTo(const InputEvent& e) {
 
 void Form::mouseDownAt(const InputEvent& e) {
     if (tracking_.active) return;
-    const HitTest h = hitTest(e.pos);
+    const HitTest h = hitTestAt(e.pos);
     if (isBorder(h) && e.button == MouseButton::Left) {
         tracking_ = {true, h, e.global, screenBounds()};
         window_->captureMouse(true);
@@ -494,6 +499,13 @@ void Form::finishLoading() {
     loaded();
     walk(*this);
     loading_ = false;
+    std::function<void(Control&)> finish = [&](Control& c) {
+        for (auto& child : c.children()) {
+            child->loadingFinished();
+            finish(*child);
+        }
+    };
+    finish(*this);
 }
 
 void Form::created() {

@@ -60,6 +60,10 @@ public:
     void minimize();
     bool active() const { return active_; }
     bool maximized() const { return false; }
+    // The window region: a rectangle with its two top corners rounded by this size (0: the
+    // whole window).
+    int regionCorner() const { return regionCorner_; }
+    void setRegionCorner(int r) { regionCorner_ = r; }
     bool loading() const { return loading_; }
     void setLoading(bool l) { loading_ = l; }
     // Ends the reading of the layout: every control is told (depth first, in child order), then
@@ -129,6 +133,7 @@ private:
     void track(Point global);
     void updateHover(Control* now);
     void updateCursor(Point pos);
+    HitTest hitTestAt(Point pos);
     MouseEvent localEvent(const InputEvent& e, Control* c) const;
 
     Application& app_;
@@ -146,6 +151,7 @@ private:
     bool active_ = false;
     bool loading_ = false;
     int modalResult_ = 0;
+    int regionCorner_ = 0;
     Control* focused_ = nullptr;
     Control* capture_ = nullptr;
     Control* hover_ = nullptr;

@@ -55,9 +55,14 @@ TEST(XvfbSmoke, TheRealProgramOpensItsWindow) {
         usleep(50000);
     }
     EXPECT_LT(test::countColor(shot, window, colors::black), 440 * 535 / 2) << "the window is blank";
-    EXPECT_GT(test::countColor(shot, window, sysColor(SysColor::ButtonFace)) +
-                  test::countColor(shot, window, Color::rgb(0xE7E7E7)),
-              1000);
+    // The frame's grey border on the left, right and bottom edges, the title bar's grey top row,
+    // and the pages' striped background.
+    const Color border = Color::rgb(0x7F7F7F);
+    EXPECT_TRUE(test::allColor(shot, Rect::xywh(window.left, window.top, 1, 535), border));
+    EXPECT_TRUE(test::allColor(shot, Rect::xywh(window.right - 1, window.top, 1, 535), border));
+    EXPECT_TRUE(test::allColor(shot, Rect::xywh(window.left, window.bottom - 1, 440, 1), border));
+    EXPECT_TRUE(test::allColor(shot, Rect::xywh(window.left + 1, window.top, 438, 1), border));
+    EXPECT_GT(test::countColor(shot, window, Color::rgb(0xEFEFEF)), 30000);
     // Outside the window the screen is untouched.
     EXPECT_TRUE(test::allColor(shot, {0, 0, 100, 100}, colors::black));
     test::stopProcess(pid);

@@ -130,8 +130,8 @@ Bitmap readXwd(const std::vector<uint8_t>& b) {
     const uint32_t bitsPerPixel = be32(b, 44), bytesPerLine = be32(b, 48);
     const uint32_t ncolors = be32(b, 76);
     const size_t data = headerSize + static_cast<size_t>(ncolors) * 12;
-    // xwd may call 32-bit pixels 24 bits per pixel; the line length tells the truth.
-    const uint32_t step = width ? bytesPerLine / width : 0;
+    // Pixels of 3 or 4 bytes; lines may be padded beyond them.
+    const uint32_t step = bitsPerPixel / 8;
     if ((bitsPerPixel != 24 && bitsPerPixel != 32) || step < 3 ||
         data + static_cast<size_t>(bytesPerLine) * height > b.size())
         throw Error("unsupported XWD file: " + std::to_string(b.size()) + " bytes, " + std::to_string(bitsPerPixel) +

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "platform/Control.h"
+#include "skin/TSkinUIStyle.h"
+
+namespace lymn {
+
+class TSkinTab;
+
+// The strip of picture tabs along the top of a tab container.
+class TSkinTabControlTopPanel : public Control {
+public:
+    static constexpr int kMaxRecorded = 63;
+    static constexpr int kMaxTabs = 64;
+
+    explicit TSkinTabControlTopPanel(Control* parent);
+
+    TSkinUIStyle UIStyle() const { return style_; }
+    void setUIStyle(TSkinUIStyle s);
+    const std::vector<std::string>& Tabs() const { return tabs_; }
+    void setTabs(std::vector<std::string> tabs);
+    int TabIndex() const { return tabIndex_; }
+    // Selects a tab and runs the owner's tab activation (also for the selected tab); an index
+    // outside the tabs only repaints.
+    void setTabIndex(int i);
+    int LeftMargin() const { return leftMargin_; }
+    void setLeftMargin(int m);
+    bool tabVisible(int i) const;
+    void setTabVisible(int i, bool v);
+    // The drawn width of tab i (-1: not drawn yet, 0: hidden), as of the last paint.
+    int tabWidth(int i) const;
+    int tabHeight() const { return tabHeight_; }
+    // A tab's rectangle in strip coordinates, from the recorded widths.
+    Rect tabRect(int i) const;
+
+    void paint(Canvas& canvas) override;
+    void mouseDown(const MouseEvent& e) override;
+
+private:
+    TSkinTab* owner() const;
+    // The widths the tabs take with their captions, as a paint records them.
+    void measure();
+
+    TSkinUIStyle style_ = TSkinUIStyle::Navy;
+    std::vector<std::string> tabs_{"Tab1"};
+    int tabIndex_ = 0;
+    int leftMargin_ = 10;
+    std::string activeName_, inactiveName_, lineName_;
+    int tabHeight_ = 0;
+    std::array<int, kMaxTabs> widths_;
+    std::array<bool, kMaxTabs> visible_;
+};
+
+}  // namespace lymn
