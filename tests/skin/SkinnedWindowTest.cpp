@@ -1,0 +1,296 @@
+// What the skinned window fixes, pixel for pixel.
+#include "platform/Error.h"
+#include "skin/SliceDraw.h"
+#include "skin/TSkinButton.h"
+#include "skin/TSkinForm.h"
+#include "skin/TSkinPageControl.h"
+#include "skin/TSkinTabSheet.h"
+#include "skin/TSkinTitleBar.h"
+#include "skin/ThemeTable.h"
+#include "tests/skin/WindowFixture.h"
+
+namespace lymn {
+namespace {
+
+class SkinnedWindow : public test::WindowFixture {
+protected:
+    Bitmap picture(const char* name) {
+        Bitmap b;
+        LoadThemeBitmap(b, name);
+        return b;
+    }
+};
+
+TEST_F(SkinnedWindow, TheFrameSizesTheWindowAndDrawsItsBorder) {
+    EXPECT_EQ(form().width(), 440);
+    EXPECT_EQ(form().height(), 535);
+    auto& frameControl = form().control<TSkinForm>("skinForm1");
+    EXPECT_EQ(frameControl.bounds(), Rect::xywh(1, 0, 438, 534));
+    EXPECT_EQ(form().minimumSize(), Size(130, 50));
+    const Bitmap& f = frame();
+    const Color grey = Color::rgb(0x7F7F7F);
+    EXPECT_TRUE(test::allColor(f, {0, 0, 1, 535}, grey));
+    EXPECT_TRUE(test::allColor(f, {439, 0, 440, 535}, grey));
+    EXPECT_TRUE(test::allColor(f, {0, 534, 440, 535}, grey));
+    // The top edge is the title bar's own grey top row.
+    EXPECT_TRUE(test::allColor(f, {1, 0, 439, 1}, grey));
+    // The page control fills the frame below the title bar.
+    EXPECT_EQ(form().control("skinPageControl1").bounds(), Rect::xywh(0, 23, 438, 511));
+    EXPECT_EQ(form().control("One").bounds(), Rect::xywh(0, 22, 438, 489));
+    EXPECT_EQ(form().control("skinImagePanel1").bounds(), Rect::xywh(0, 0, 438, 489));
+}
+
+TEST_F(SkinnedWindow, TitleBarSectionsButtonsAndCaption) {
+    auto& bar = form().control<TSkinForm>("skinForm1").TitleBar();
+    EXPECT_EQ(bar.formRect(), Rect::xywh(1, 0, 438, 23));
+    const Bitmap& f = frame();
+    const Bitmap left = picture("PINSTRIPE_TITLE_LEFT"), right = picture("PINSTRIPE_TITLE_RIGHT");
+    // Rows the caption and the buttons leave alone.
+    for (int y : {0, 1, 2, 3, 21, 22}) {
+        for (int x = 0; x < 48; ++x) ASSERT_EQ(f.color(1 + x, y), left.color(x, y)) << x << "," << y;
+        for (int x = 0; x < 48; ++x) ASSERT_EQ(f.color(1 + 390 + x, y), right.color(x, y)) << x << "," << y;
+    }
+    // The right piece's shaded outer end is at the bar's right end, not inside.
+    EXPECT_NE(f.color(1 + 437, 5), f.color(1 + 389, 5));
+    EXPECT_EQ(bar.buttonRect(1), Rect::xywh(419, 4, 17, 17));  // close
+    EXPECT_EQ(bar.buttonRect(2), Rect::xywh(401, 4, 17, 17));  // minimise
+    EXPECT_EQ(bar.buttonRect(0), Rect::xywh(3, 4, 17, 17));    // control box
+    const Bitmap close = picture("PINSTRIPE_TITLEBTN_CLOSE_NORMAL"), min = picture("PINSTRIPE_TITLEBTN_MIN_NORMAL"),
+                 box = picture("PINSTRIPE_TITLEBTN_CTLBOX_NORMAL");
+    for (int y = 0; y < 17; ++y)
+        for (int x = 0; x < 17; ++x) {
+            ASSERT_EQ(f.color(1 + 419 + x, 4 + y), close.color(x, y));
+            ASSERT_EQ(f.color(1 + 401 + x, 4 + y), min.color(x, y));
+            ASSERT_EQ(f.color(1 + 3 + x, 4 + y), box.color(x, y));
+        }
+    EXPECT_EQ(bar.captionOrigin().x, 25);
+    EXPECT_EQ(bar.shownCaption(), "岚渊角色模拟器 beta0.1");
+    EXPECT_EQ(bar.captionColor(), colors::black);
+    // The caption's ink starts at x 25 of the bar and is black.
+    Rect dark;
+    for (int y = 4; y < 21; ++y)
+        for (int x = 1 + 22; x < 1 + 398; ++x)
+            if (f.color(x, y) == colors::black) dark = dark.united(Rect::xywh(x, y, 1, 1));
+    EXPECT_GE(dark.left, 1 + 25);
+    EXPECT_LE(dark.left, 1 + 27);
+    EXPECT_LT(dark.right, 1 + 401);
+}
+
+TEST_F(SkinnedWindow, TabStripShowsTheSelectedTabLowerAndTheFramePatternAround) {
+    auto& pages = form().control<TSkinPageControl>("skinPageControl1");
+    EXPECT_EQ(pages.strip().height(), 22);
+    EXPECT_EQ(pages.ActivePage()->name(), "One");
+    EXPECT_EQ(pages.PageCount(), 2);
+    EXPECT_EQ(pages.strip().Tabs(), (std::vector<std::string>{"角色模拟", "软件说明"}));
+    const Bitmap& f = frame();
+    const int sx = 1, sy = 23;  // the strip in the window
+    // The line band: rows 17 to 21, borders at both ends.
+    const uint32_t line[5] = {0x4E4EAF, 0x9B9BED, 0x9B9BED, 0x9B9BED, 0xD0D0D0};
+    for (int y = 0; y < 5; ++y) {
+        EXPECT_EQ(f.color(sx + 300, sy + 17 + y), Color::rgb(line[y]));
+        EXPECT_EQ(f.color(sx + 0, sy + 17 + y), colors::black);
+        EXPECT_EQ(f.color(sx + 437, sy + 17 + y), colors::black);
+    }
+    // The selected tab at x 10, one pixel lower: its key corner shows the pattern behind it.
+    const int w0 = pages.strip().tabWidth(0), w1 = pages.strip().tabWidth(1);
+    EXPECT_EQ(pages.strip().tabRect(0), Rect(10, 1, 10 + w0, 18));
+    EXPECT_EQ(pages.strip().tabRect(1), Rect(10 + w0, 0, 10 + w0 + w1, 17));
+    EXPECT_EQ(f.color(sx + 10, sy + 5), Color::rgb(0x4E4EAF));
+    EXPECT_EQ(f.color(sx + 10, sy + 1), f.color(sx + 300, sy + 1));  // key pixel: background
+    EXPECT_EQ(f.color(sx + 10 + w0, sy + 5), Color::rgb(0x91A7B4));
+    // Elsewhere the frame's pinstripe pattern, aligned to the frame.
+    const uint32_t pattern[8] = {0xFFFFFF, 0xEFEFEF, 0xE8E8E8, 0xEFEFEF, 0xFFFFFF, 0xEFEFEF, 0xE8E8E8, 0xEFEFEF};
+    for (int y = 0; y < 16; ++y) EXPECT_EQ(f.color(sx + 300, sy + y), Color::rgb(pattern[(23 + y) % 8])) << y;
+    // The tab captions' ink stays inside their tabs.
+    const Rect captionInk = test::inkBox(f, Rect::xywh(sx + 10 + 4, sy + 3, w0 - 8, 13), Color::rgb(0x9C9CED));
+    EXPECT_FALSE(captionInk.empty());
+}
+
+TEST_F(SkinnedWindow, PicturePanelsShowTheTopLeftOfTheStripedPicture) {
+    const Bitmap& f = frame();
+    const uint32_t rows[4] = {0xEFEFEF, 0xE8E8E8, 0xEFEFEF, 0xFFFFFF};
+    // An empty stretch of the character page: between the pickers and the group frames.
+    for (int y = 62; y < 70; ++y) EXPECT_EQ(f.color(1 + 10, 45 + y), Color::rgb(rows[y % 4])) << y;
+    // The last row of the panel is row 488 of the picture.
+    EXPECT_EQ(f.color(1 + 5, 45 + 488), Color::rgb(rows[488 % 4]));
+}
+
+TEST_F(SkinnedWindow, TheSkinnedButtonsAreSlicedFromTheirPicture) {
+    auto& button = form().control("skinButton1");
+    EXPECT_EQ(button.width(), 80);
+    EXPECT_EQ(button.height(), 23);
+    const Rect r = button.formRect();
+    const Bitmap& f = frame();
+    Bitmap expected(80, 23);
+    Canvas c(expected);
+    SliceDraw(picture("PINSTRIPE_BUTTON_NORMAL"), c, {0, 0, 80, 23}, false);
+    // The four corners are the picture's, away from the caption.
+    for (auto [x, y] : {std::pair{0, 0}, {5, 3}, {79, 0}, {75, 22}, {0, 22}, {40, 1}})
+        EXPECT_EQ(f.color(r.left + x, r.top + y), expected.color(x, y)) << x << "," << y;
+}
+
+TEST_F(SkinnedWindow, ClickingTheTabsSwitchesThePagesAndKeepsTheValues) {
+    auto& pages = form().control<TSkinPageControl>("skinPageControl1");
+    std::vector<int> activations;
+    pages.OnTabActive = [&](Control&, int i) { activations.push_back(i); };
+    const Rect tab1 = pages.strip().tabRect(1).translated(pages.strip().formRect().topLeft());
+    click({tab1.left + 10, tab1.top + 8});
+    EXPECT_EQ(pages.ActivePage()->name(), "skinTabSheet2");
+    EXPECT_EQ(pages.strip().TabIndex(), 1);
+    // The notice page is in front: the notice frame's caption shows where the character page
+    // had the pickers.
+    EXPECT_FALSE(form().control("flatRadioGroup1").formRect().empty());
+    EXPECT_EQ(form().controlAt({60, 80}) ? form().controlAt({60, 80})->name() : "", "flatRadioGroup1");
+    const Rect tab0 = pages.strip().tabRect(0).translated(pages.strip().formRect().topLeft());
+    click({tab0.left + 10, tab0.top + 8});
+    EXPECT_EQ(pages.ActivePage()->name(), "One");
+    // Clicking the selected tab raises the activation again.
+    click({tab0.left + 10, tab0.top + 8});
+    EXPECT_EQ(activations, (std::vector<int>{1, 0, 0}));
+    // The first pixel column of a tab and the strip's top row select nothing.
+    click({tab1.left, tab1.top + 8});
+    const Point strip = pages.strip().formRect().topLeft();
+    click({tab1.left + 10, strip.y});
+    EXPECT_EQ(pages.strip().TabIndex(), 0);
+    EXPECT_EQ(activations.size(), 3u);
+    // A click on the line band under the tabs neither.
+    click({tab1.left + 10, strip.y + 19});
+    EXPECT_EQ(pages.strip().TabIndex(), 0);
+}
+
+TEST_F(SkinnedWindow, TitleBarPressOnCloseReleaseOnMinimiseMinimises) {
+    auto& bar = form().control<TSkinForm>("skinForm1").TitleBar();
+    const Point close{1 + 427, 12}, min{1 + 409, 12};
+    press(close);
+    EXPECT_EQ(bar.hoverIndex(), 1);
+    move(min);
+    release(min);
+    EXPECT_TRUE(form().minimized());
+    EXPECT_FALSE(form().closed());
+    // Press on close, release off every button: nothing.
+    press(close);
+    release({1 + 200, 12});
+    EXPECT_FALSE(form().closed());
+    // The control box changes its picture under the mouse, and does nothing when released.
+    move({1 + 10, 12});
+    EXPECT_EQ(bar.hoverIndex(), 0);
+    const Bitmap hover = frame();
+    Bitmap over;
+    LoadThemeBitmap(over, "PINSTRIPE_TITLEBTN_CTLBOX_MOUSEON");
+    EXPECT_EQ(hover.color(1 + 3 + 8, 4 + 8), over.color(8, 8));
+    click({1 + 10, 12});
+    EXPECT_FALSE(form().closed());
+    // A double click on the bar: no maximise button, nothing happens.
+    press({1 + 200, 12}, 2);
+    release({1 + 200, 12});
+    EXPECT_EQ(form().width(), 440);
+    // Close.
+    click(close);
+    EXPECT_TRUE(form().closed());
+}
+
+TEST_F(SkinnedWindow, PressingTheEmptyTitleBarMovesTheWindow) {
+    const Point before = form().position();
+    press({1 + 200, 10});
+    EXPECT_TRUE(form().tracking());
+    move({1 + 260, 50});
+    EXPECT_EQ(form().position(), (before + Point{60, 40}));
+    release({1 + 260, 50});
+    EXPECT_FALSE(form().tracking());
+}
+
+TEST_F(SkinnedWindow, TheBorderResizesTheWindowWithinTheMinimums) {
+    EXPECT_EQ(form().hitTest({0, 200}), HitTest::Left);
+    EXPECT_EQ(form().hitTest({439, 200}), HitTest::Right);
+    EXPECT_EQ(form().hitTest({200, 534}), HitTest::Bottom);
+    EXPECT_EQ(form().hitTest({0, 534}), HitTest::BottomLeft);
+    EXPECT_EQ(form().hitTest({439, 534}), HitTest::BottomRight);
+    // Inside the five-pixel zone only the border pixels are the form's own.
+    move({0, 300});
+    EXPECT_EQ(backend.window(form().window().id())->cursor(), Cursor::SizeWE);
+    move({439, 534});
+    EXPECT_EQ(backend.window(form().window().id())->cursor(), Cursor::SizeNWSE);
+    move({3, 300});
+    EXPECT_EQ(backend.window(form().window().id())->cursor(), Cursor::Arrow);
+    const int right = form().screenBounds().right;
+    press({0, 300});
+    move({500, 300});
+    release({500, 300});
+    EXPECT_EQ(form().width(), 130);
+    EXPECT_EQ(form().screenBounds().right, right);
+    press({60, form().height() - 1});
+    move({60, -400});
+    release({60, -400});
+    EXPECT_EQ(form().height(), 50);
+    // The frame follows the window.
+    EXPECT_EQ(form().control("skinForm1").bounds(), Rect::xywh(1, 0, 128, 49));
+}
+
+TEST_F(SkinnedWindow, AnotherActiveWindowGreysTheCaption) {
+    auto& bar = form().control<TSkinForm>("skinForm1").TitleBar();
+    InputEvent e;
+    e.type = InputEvent::Type::Deactivate;
+    e.window = form().window().id();
+    backend.inject(e);
+    app().processMessages();
+    EXPECT_FALSE(bar.FormActive());
+    EXPECT_EQ(bar.captionColor(), sysColor(SysColor::InactiveCaption));
+    e.type = InputEvent::Type::Activate;
+    backend.inject(e);
+    app().processMessages();
+    EXPECT_EQ(bar.captionColor(), colors::black);
+}
+
+TEST_F(SkinnedWindow, ALongCaptionIsShortenedToItsFirstCharacter) {
+    auto& frameControl = form().control<TSkinForm>("skinForm1");
+    frameControl.setCaption(std::string("岚渊角色模拟器") + std::string(60, 'x'));
+    frame();
+    EXPECT_EQ(frameControl.TitleBar().shownCaption(), "岚...");
+    frameControl.setCaption("Ab" + std::string(80, 'c'));
+    frame();
+    EXPECT_EQ(frameControl.TitleBar().shownCaption(), "Ab...");
+    EXPECT_EQ(form().caption(), "Ab" + std::string(80, 'c'));
+}
+
+TEST_F(SkinnedWindow, TheFrameRefusesASecondFrameAndItselfAsFormPanel) {
+    try {
+        form().add<TSkinForm>();
+        ADD_FAILURE() << "a second frame was made";
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "Sorry, You can create only one TSkinForm component in one form!");
+    }
+    auto& frameControl = form().control<TSkinForm>("skinForm1");
+    frameControl.setFormPanel(&frameControl);
+    EXPECT_EQ(frameControl.FormPanel(), nullptr);
+    EXPECT_EQ(boxes.back(), "Sorry, you can't select the Form assign to FormPanel property.");
+    auto& bar = frameControl.TitleBar();
+    TSkinTitleBarSection& extra = bar.Sections().add();
+    bar.Sections().setAlign(extra, TSkinTitleBarAlign::skinClient);
+    EXPECT_EQ(extra.Align(), TSkinTitleBarAlign::skinLeft);
+    EXPECT_EQ(boxes.back(), "Sorry, only one section's Align property can be \"skinClient\"");
+    TSkinTitleBarButton& b = bar.Buttons().add();
+    bar.Buttons().setButtonType(b, TSkinTitleBarBtnType::skinControlBox);
+    EXPECT_EQ(b.ButtonType(), TSkinTitleBarBtnType::skinCustom);
+    EXPECT_EQ(boxes.back(), "Sorry, only one button's ButtonType property can be \"skinControlBox\"");
+}
+
+TEST_F(SkinnedWindow, StylesComeFromTheFrameAndStayWithEachControl) {
+    EXPECT_EQ(GetSkinFormStyle(&form()), TSkinUIStyle::Pinstripe);
+    Form plain(app());
+    EXPECT_EQ(GetSkinFormStyle(&plain), TSkinUIStyle::Navy);
+    EXPECT_EQ(GetSkinFormColor(&plain), sysColor(SysColor::ButtonFace));
+    EXPECT_EQ(GetSkinFormColor(&form()), Color::rgb(0xE7E7E7));
+    EXPECT_EQ(GetBorderColor(&form()), Color::rgb(0x7F7F7F));
+    EXPECT_EQ(GetBorderColor(&plain), colors::black);
+    auto& pages = form().control<TSkinPageControl>("skinPageControl1");
+    EXPECT_EQ(pages.UIStyle(), TSkinUIStyle::Glass);
+    EXPECT_EQ(form().control<TSkinButton>("skinButton1").UIStyle(), TSkinUIStyle::Pinstripe);
+    // The page control's style chain stops at the pages: the panels keep the buttons' style.
+    pages.setUIStyle(TSkinUIStyle::Sky);
+    EXPECT_EQ(form().control<TSkinButton>("skinButton1").UIStyle(), TSkinUIStyle::Pinstripe);
+    EXPECT_EQ(pages.color(), colors::white);
+    EXPECT_EQ(pages.GetPage(0)->color(), colors::white);
+}
+
+}  // namespace
+}  // namespace lymn
