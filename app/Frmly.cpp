@@ -1,6 +1,11 @@
 #include "app/Frmly.h"
 
+#include "app/LayoutPictures.h"
+#include "capture/JpegCodec.h"
+#include "capture/ScreenshotName.h"
 #include "platform/Error.h"
+#include "platform/Files.h"
+#include "platform/Shell.h"
 #include "store/DataFileStartup.h"
 
 namespace lymn {
@@ -20,6 +25,8 @@ TFormLy::TFormLy(Application& app, std::filesystem::path exeFolder)
     Sheet.AppearanceCode.clear();
     finishLoading();
     setCenterOnFirstShow(true);
+    window().setIcon(programIcon());
+    shellOpen = [](const std::string& address) { shell::open(address); };
     onCreate = [this](Form& f) { FormCreate(f); };
     onShow = [this](Form& f) { FormShow(f); };
 }
@@ -37,5 +44,33 @@ Control& TFormLy::control(const std::string& name) {
 void TFormLy::FormCreate(Control&) { store::PrepareDataFile(adoCon_, exeFolder_); }
 
 void TFormLy::BtnCloseClick(Control&) { close(); }
+
+void TFormLy::Image1Click(Control&) {
+    // A shell that cannot open the page reports nothing; the click has no visible effect.
+    if (shellOpen) shellOpen(kCommunityAddress);
+}
+
+void TFormLy::skinButton1Click(Control&) {
+    Control& pan = control("Pan");
+    pan.setVisible(true);
+    application().processMessages();
+    const std::string name = screenshotFileName(localTime(), separators());
+    // The folder is made beside the executable, where the file goes.
+    const std::filesystem::path folder = exeFolder_ / "screen";
+    if (!files::isDirectory(folder)) files::createDirectory(folder);
+    Form& window = FormLy ? static_cast<Form&>(*FormLy) : static_cast<Form&>(*this);
+    window.present();
+    const Bitmap picture = window.frame();
+    const std::filesystem::path path = folder / name;
+    try {
+        jpeg::save(picture, path);
+    } catch (...) {
+        // The logo is not left showing after a failed save.
+        pan.setVisible(false);
+        throw;
+    }
+    pan.setVisible(false);
+    application().messageBox("截图成功，图片保存在：" + path.string());
+}
 
 }  // namespace lymn

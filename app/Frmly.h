@@ -4,6 +4,7 @@
 #include <string>
 
 #include "editors/TFlatImageList.h"
+#include "platform/Clock.h"
 #include "platform/Application.h"
 #include "platform/Form.h"
 #include "points/TPointHandlers.h"
@@ -45,6 +46,14 @@ public:
     // Event handlers.
     void FormCreate(Control& sender);
     void BtnCloseClick(Control& sender);
+    void skinButton1Click(Control& sender);
+    void Image1Click(Control& sender);
+
+    // Where the screenshot takes the time and the locale's separators from, and how the shell
+    // opens the community page (tests put their own).
+    std::function<clock::LocalTime()> localTime = clock::localNow;
+    std::function<clock::Separators()> separators = clock::localeSeparators;
+    std::function<void(const std::string&)> shellOpen;
 
 private:
     void CreateLayout();
@@ -52,6 +61,7 @@ private:
     void CreateAttributeGroup(TFlatGroupBox& group);
     void CreateResistanceGroup(TFlatGroupBox& group);
     void CreateNoticePage(Control& panel);
+    void addLogo(Control& parent, const char* name, int x, int y);
 
     std::filesystem::path exeFolder_;
     store::TADOConnection adoCon_{"ADOCon"};

@@ -11,6 +11,7 @@
 #include "editors/TFlatLabel.h"
 #include "editors/TFlatSpinButton.h"
 #include "editors/TFlatTextEdit.h"
+#include "editors/TImage.h"
 #include "sim/CodeTables.h"
 #include "skin/TSkinButton.h"
 #include "skin/TSkinForm.h"
@@ -175,6 +176,8 @@ void TFormLy::CreateLayout() {
 
 void TFormLy::CreateCharacterPage(Control& panel) {
     sim::CharacterControls& c = controls_;
+    loadImageList(imageList1_, "IMAGELIST1", 21);
+    loadImageList(imageList2_, "IMAGELIST2", 9);
     auto& js = panel.add<TFlatImageComboBox>();
     js.setName("ImageBoxJs");
     js.setBounds(30, 25, 185, 34);
@@ -268,17 +271,31 @@ void TFormLy::CreateCharacterPage(Control& panel) {
         b.setTabOrder(tab);
         return b;
     };
-    makeButton("skinButton1", "截  图", 94, 15);
+    auto& shot = makeButton("skinButton1", "截  图", 94, 15);
     auto& closeButton = makeButton("BtnClose", "关  闭", 262, 16);
     closeButton.onClick = [this](Control& s) { BtnCloseClick(s); };
 
     fieldLabel(panel, "flatLabel16", 97, 464, kCreditLine, song(), kPurple);
 
-    auto& pan = panel.add<Control>();
+    shot.onClick = [this](Control& s) { skinButton1Click(s); };
+
+    auto& pan = panel.add<TPanel>();
     pan.setName("Pan");
     pan.setBounds(274, 426, 161, 62);
     pan.setTabOrder(26);
     pan.setVisible(false);
+    addLogo(pan, "Image2", 1, 1);
+}
+
+void TFormLy::addLogo(Control& parent, const char* name, int x, int y) {
+    auto& logo = parent.add<TImage>();
+    logo.setName(name);
+    logo.setBounds(x, y, 160, 60);
+    logo.setPicture(communityLogo());
+    logo.setCursor(Cursor::Hand);
+    logo.setHint(kLogoHint);
+    logo.setShowHint(true);
+    logo.onClick = [this](Control& s) { Image1Click(s); };
 }
 
 void TFormLy::CreateAttributeGroup(TFlatGroupBox& group) {
@@ -351,6 +368,7 @@ void TFormLy::CreateNoticePage(Control& panel) {
         {"flatLabel31", 47, 246, "7.未尽事宜,会随版本的更新我会做进一步说明的."},
     };
     for (const Line& l : kLines) fieldLabel(panel, l.name, l.x, l.y, l.text, song(), kMaroon);
+    addLogo(panel, "Image1", 144, 412);
 }
 
 }  // namespace lymn

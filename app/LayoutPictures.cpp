@@ -1,5 +1,12 @@
 #include "app/LayoutPictures.h"
 
+#include <cstdio>
+
+#include "capture/JpegCodec.h"
+#include "editors/TFlatImageList.h"
+#include "platform/Error.h"
+#include "platform/Resources.h"
+
 namespace lymn {
 
 Bitmap pageBackground() {
@@ -45,6 +52,32 @@ Bitmap downGlyph() {
     triangleRow(g, 4, 1);
     triangleRow(g, 5, 0);
     return g;
+}
+
+void loadImageList(TFlatImageList& list, const char* name, int count) {
+    for (int i = 0; i < count; ++i) {
+        char resource[64];
+        std::snprintf(resource, sizeof resource, "%s_%02d", name, i);
+        const auto bmp = resources::find(resource);
+        if (bmp.empty()) throw Error(std::string("Resource ") + resource + " not found");
+        // The list keeps each picture in its stored form: a 4-byte length, then the bitmap file.
+        std::vector<uint8_t> stored(4);
+        const auto n = static_cast<uint32_t>(bmp.size());
+        for (int k = 0; k < 4; ++k) stored[static_cast<size_t>(k)] = static_cast<uint8_t>(n >> (8 * k));
+        stored.insert(stored.end(), bmp.begin(), bmp.end());
+        list.addStored(stored);
+    }
+}
+
+Bitmap communityLogo() {
+    const auto bytes = resources::find("LOGO");
+    if (bytes.empty()) throw Error("Resource LOGO not found");
+    return jpeg::decode(bytes);
+}
+
+Bitmap programIcon() {
+    const auto bytes = resources::find("MAINICON");
+    return bytes.empty() ? Bitmap() : Bitmap::fromBmp(bytes);
 }
 
 }  // namespace lymn

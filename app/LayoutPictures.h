@@ -18,4 +18,11 @@ Bitmap pageBackground();
 Bitmap upGlyph();
 Bitmap downGlyph();
 
+class TFlatImageList;
+// Fills a picture list with the pictures stored under NAME_00, NAME_01, ... (32-bit bitmaps).
+void loadImageList(TFlatImageList& list, const char* name, int count);
+// The community logo (a JPEG of 160 x 60) and the program's icon (48 x 48, with alpha).
+Bitmap communityLogo();
+Bitmap programIcon();
+
 }  // namespace lymn

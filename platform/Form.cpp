@@ -3,10 +3,13 @@
 #include <algorithm>
 
 #include "platform/Application.h"
+#include "platform/HintWindow.h"
 
 namespace lymn {
 
 namespace {
+
+const int kHintTimer = 0x4801;
 
 bool isBorder(HitTest h) {
     switch (h) {
@@ -58,6 +61,7 @@ Form::Form(Application& app, WindowKind kind) : Control(nullptr), app_(app), kin
 Form::~Form() {
     // The children go first, while the form and its window are still whole.
     destroyChildren();
+    hint_.reset();
     app_.unregisterForm(this);
     app_.forget(this);
 }
@@ -91,6 +95,7 @@ void Form::show() {
 void Form::hide() {
     if (!windowShown_) return;
     windowShown_ = false;
+    hideHint();
     setCaptureControl(nullptr);
     updateHover(nullptr);
     tracking_.active = false;
@@ -311,7 +316,23 @@ void Form::updateHover(Control* now) {
     hover_ = now;
     if (old) old->mouseLeave();
     if (hover_ == now && now) now->mouseEnter();
-    if (onHintChange) onHintChange(*this);
+    hideHint();
+    if (hover_ && hover_->showHint() && !hover_->hint().empty()) app_.setTimer(this, kHintTimer, kHintDelay);
+}
+
+void Form::hideHint() {
+    app_.killTimer(this, kHintTimer);
+    if (hint_) hint_->hide();
+}
+
+bool Form::hintShown() const { return hint_ && hint_->windowShown(); }
+
+void Form::timer(int id) {
+    if (id != kHintTimer) return;
+    app_.killTimer(this, kHintTimer);
+    if (!hover_ || !hover_->showHint() || hover_->hint().empty() || !windowShown_) return;
+    if (!hint_) hint_ = std::make_unique<HintWindow>(app_);
+    hint_->showAt(hover_->hint(), app_.backend().globalMouse() + Point{0, 20});
 }
 
 HitTest Form::hitTestAt(Point pos) {
@@ -342,6 +363,7 @@ void Form::mouseMoveTo(const InputEvent& e) {
 }
 
 void Form::mouseDownAt(const InputEvent& e) {
+    hideHint();
     if (tracking_.active) return;
     const HitTest h = hitTestAt(e.pos);
     if (isBorder(h) && e.button == MouseButton::Left) {
@@ -380,6 +402,7 @@ void Form::mouseUpAt(const InputEvent& e) {
 }
 
 void Form::keyDownEvent(const InputEvent& e) {
+    hideHint();
     KeyEvent k{e.key, e.mods};
     FormMessage m{FormMessage::Kind::KeyDown};
     m.key = k;

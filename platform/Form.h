@@ -12,6 +12,7 @@
 namespace lymn {
 
 class Application;
+class HintWindow;
 
 // A message of the top-level window, seen by the form's hooks after its own handling; a hook
 // may change the result (what a replaced window procedure does on the desktop).
@@ -105,9 +106,14 @@ public:
     std::function<void(Form&)> onCreate;
     std::function<void(Form&)> onShow;
     std::function<void(Form&)> onClose;
-    std::function<void(Form&)> onHintChange;
     // A popup: what a mouse press outside it, or the owner window losing the focus, does.
     std::function<void()> onOutsideClick;
+
+    // The hint shown for the control under the mouse, if any.
+    const HintWindow* hintWindow() const { return hint_.get(); }
+    bool hintShown() const;
+    static constexpr int kHintDelay = 500;
+    void timer(int id) override;
 
     // Called by controls.
     void controlDestroyed(Control* c);
@@ -132,6 +138,7 @@ private:
     void keyDownEvent(const InputEvent& e);
     void track(Point global);
     void updateHover(Control* now);
+    void hideHint();
     void updateCursor(Point pos);
     HitTest hitTestAt(Point pos);
     MouseEvent localEvent(const InputEvent& e, Control* c) const;
@@ -162,6 +169,7 @@ private:
     Tracking tracking_;
     Bitmap frame_;
     std::vector<Rect> dirty_;
+    std::unique_ptr<HintWindow> hint_;
 };
 
 }  // namespace lymn

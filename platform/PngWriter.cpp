@@ -20,7 +20,7 @@ struct FileCloser {
 
 }  // namespace
 
-void write(const Bitmap& bitmap, const std::string& path) {
+void write(const Bitmap& bitmap, const std::string& path, bool alpha) {
     std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
     if (!file) throw Error("Cannot create file " + path);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -29,21 +29,24 @@ void write(const Bitmap& bitmap, const std::string& path) {
         png_destroy_write_struct(&png, nullptr);
         throw Error("Cannot create file " + path);
     }
-    std::vector<uint8_t> row(static_cast<size_t>(bitmap.width()) * 3);
+    const int channels = alpha ? 4 : 3;
+    std::vector<uint8_t> row(static_cast<size_t>(bitmap.width()) * channels);
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
         throw Error("Cannot write file " + path);
     }
     png_init_io(png, file.get());
     png_set_IHDR(png, info, static_cast<png_uint_32>(bitmap.width()), static_cast<png_uint_32>(bitmap.height()), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+                 alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     for (int y = 0; y < bitmap.height(); ++y) {
         const uint32_t* src = bitmap.row(y);
         for (int x = 0; x < bitmap.width(); ++x) {
-            row[3 * x] = static_cast<uint8_t>(src[x] >> 16);
-            row[3 * x + 1] = static_cast<uint8_t>(src[x] >> 8);
-            row[3 * x + 2] = static_cast<uint8_t>(src[x]);
+            uint8_t* p = row.data() + static_cast<size_t>(x) * channels;
+            p[0] = static_cast<uint8_t>(src[x] >> 16);
+            p[1] = static_cast<uint8_t>(src[x] >> 8);
+            p[2] = static_cast<uint8_t>(src[x]);
+            if (alpha) p[3] = static_cast<uint8_t>(src[x] >> 24);
         }
         png_write_row(png, row.data());
     }

@@ -6,8 +6,9 @@
 
 namespace lymn::png {
 
-// Writes the bitmap as a 24-bit PNG file; raises an Error when the file cannot be written.
-void write(const Bitmap& bitmap, const std::string& path);
+// Writes the bitmap as a PNG file (24-bit, or 32-bit with its alpha); raises an Error when the
+// file cannot be written.
+void write(const Bitmap& bitmap, const std::string& path, bool alpha = false);
 // Reads a PNG file (for tests and tools); raises an Error when it cannot.
 Bitmap read(const std::string& path);
 

@@ -1,0 +1,142 @@
+#include "capture/JpegCodec.h"
+
+#include <cstdio>
+// libjpeg needs FILE and size_t before its header.
+#include <jpeglib.h>
+
+#include <csetjmp>
+#include <cstdlib>
+#include <memory>
+
+#include "platform/Error.h"
+#include "platform/Files.h"
+
+namespace lymn::jpeg {
+
+namespace {
+
+struct ErrorManager {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void onError(j_common_ptr info) {
+    auto* e = reinterpret_cast<ErrorManager*>(info->err);
+    (*info->err->format_message)(info, e->message);
+    std::longjmp(e->jump, 1);
+}
+
+}  // namespace
+
+std::vector<uint8_t> encode(const Bitmap& picture, int quality) {
+    jpeg_compress_struct cinfo{};
+    ErrorManager err{};
+    cinfo.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = onError;
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    std::vector<uint8_t> row(static_cast<size_t>(picture.width()) * 3);
+    if (setjmp(err.jump)) {
+        jpeg_destroy_compress(&cinfo);
+        std::free(buffer);
+        throw Error(err.message);
+    }
+    jpeg_create_compress(&cinfo);
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = static_cast<JDIMENSION>(picture.width());
+    cinfo.image_height = static_cast<JDIMENSION>(picture.height());
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, quality, TRUE);
+    cinfo.dct_method = JDCT_FLOAT;
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        const uint32_t* src = picture.row(static_cast<int>(cinfo.next_scanline));
+        for (int x = 0; x < picture.width(); ++x) {
+            row[3 * x] = static_cast<uint8_t>(src[x] >> 16);
+            row[3 * x + 1] = static_cast<uint8_t>(src[x] >> 8);
+            row[3 * x + 2] = static_cast<uint8_t>(src[x]);
+        }
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    std::vector<uint8_t> out(buffer, buffer + size);
+    std::free(buffer);
+    return out;
+}
+
+void save(const Bitmap& picture, const std::filesystem::path& path) {
+    const std::vector<uint8_t> bytes = encode(picture);
+    if (!files::writeAll(path, bytes)) throw Error(formatMessage("Cannot create file %s", path.string()));
+}
+
+namespace {
+
+// Reads the header (and with pixels, the whole picture) of a JPEG stream.
+template <class F>
+void read(std::span<const uint8_t> bytes, F&& body) {
+    jpeg_decompress_struct cinfo{};
+    ErrorManager err{};
+    cinfo.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = onError;
+    if (setjmp(err.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        throw Error(err.message);
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    body(cinfo);
+    jpeg_destroy_decompress(&cinfo);
+}
+
+}  // namespace
+
+Info inspect(std::span<const uint8_t> bytes) {
+    Info info;
+    read(bytes, [&info](jpeg_decompress_struct& c) {
+        info.width = static_cast<int>(c.image_width);
+        info.height = static_cast<int>(c.image_height);
+        info.components = c.num_components;
+        info.progressive = c.progressive_mode;
+        info.jfif = c.saw_JFIF_marker;
+        info.colorSpace = c.jpeg_color_space;
+        info.baseline = !c.progressive_mode && !c.arith_code && c.data_precision == 8;
+        if (c.quant_tbl_ptrs[0]) info.quantTable0 = c.quant_tbl_ptrs[0]->quantval[0];
+    });
+    // The first start-of-frame marker among the segments.
+    for (size_t i = 2; i + 4 <= bytes.size();) {
+        if (bytes[i] != 0xFF) break;
+        const uint8_t marker = bytes[i + 1];
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
+            info.sof0 = marker == 0xC0;
+            break;
+        }
+        i += 2 + ((static_cast<size_t>(bytes[i + 2]) << 8) | bytes[i + 3]);
+    }
+    return info;
+}
+
+Bitmap decode(std::span<const uint8_t> bytes) {
+    Bitmap out;
+    read(bytes, [&out](jpeg_decompress_struct& c) {
+        c.out_color_space = JCS_RGB;
+        jpeg_start_decompress(&c);
+        out.resize(static_cast<int>(c.output_width), static_cast<int>(c.output_height));
+        std::vector<uint8_t> row(static_cast<size_t>(c.output_width) * 3);
+        while (c.output_scanline < c.output_height) {
+            JSAMPROW rows[1] = {row.data()};
+            const int y = static_cast<int>(c.output_scanline);
+            jpeg_read_scanlines(&c, rows, 1);
+            for (int x = 0; x < out.width(); ++x) out.setColor(x, y, {row[3 * x], row[3 * x + 1], row[3 * x + 2]});
+        }
+        jpeg_finish_decompress(&c);
+    });
+    return out;
+}
+
+}  // namespace lymn::jpeg
