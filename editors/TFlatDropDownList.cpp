@@ -14,6 +14,7 @@ TFlatDropDownList::TFlatDropDownList(Application& app, TFlatImageComboBox& owner
     scroll_ = &add<TFlatScrollBar>();
     scroll_->onScroll = [this](int p) { setTopIndex(p); };
     onOutsideClick = [this] { owner_.closeUp(false); };
+    setOwnerForm(owner.form());
 }
 
 int TFlatDropDownList::count() const { return static_cast<int>(owner_.comboProperties().Items.size()); }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "editors/LightColors.h"
 #include "platform/Application.h"
 #include "platform/Integers.h"
 
@@ -202,17 +203,39 @@ void TFlatSpinButton::adjustSize() {
 }
 
 void TFlatSpinButton::paintContent(Canvas& c, const Rect&) {
+    // The Soft button style: a light face, the light selection colours under the mouse and
+    // while pressed, framed in the highlight colour then.
+    const bool enabled = effectivelyEnabled();
+    const Color face = blend(sysColor(SysColor::ButtonFace), sysColor(SysColor::Window), 128);
     for (Button b : {Button::Up, Button::Down}) {
-        const Rect r = buttonRect(b);
+        Rect r = buttonRect(b);
+        if (b == Button::Down) r.top += 1;  // the delimiter line above the down button
         const bool pressed = shownPressed(b) || keyPressed_ == b;
-        c.fillRect(r, pressed ? sysColor(SysColor::ButtonShadow) : sysColor(SysColor::ButtonFace));
+        const bool hot = !pressed && hover_ == b && pressed_ == Button::None;
+        Color fill = face;
+        if (!enabled) fill = sysColor(SysColor::ButtonFace);
+        else if (pressed) fill = lightDownedSelectionColor();
+        else if (hot) fill = lightSelectionColor();
+        c.fillRect(r, fill);
+        if (enabled && (pressed || hot)) c.frameRect(r, sysColor(SysColor::Highlight));
+        // A triangle of widths 5, 3 and 1, centred; one pixel right and down while pressed.
         const int cx = (r.left + r.right) / 2 + (pressed ? 1 : 0);
         const int cy = (r.top + r.bottom) / 2 + (pressed ? 1 : 0);
-        for (int i = 0; i < 3; ++i) {
-            const int y = b == Button::Up ? cy - 1 + i : cy + 1 - i;
-            c.fillRect({cx - i, y, cx + i + 1, y + 1}, colors::black);
+        auto triangle = [&](int dx, int dy, Color ink) {
+            for (int i = 0; i < 3; ++i) {
+                const int y = (b == Button::Up ? cy - 2 + i : cy + 1 - i) + dy;
+                c.fillRect({cx - i + dx, y, cx + i + 1 + dx, y + 1}, ink);
+            }
+        };
+        if (enabled) {
+            triangle(0, 0, sysColor(SysColor::ButtonText));
+        } else {
+            triangle(1, 1, sysColor(SysColor::ButtonHighlight));
+            triangle(0, 0, sysColor(SysColor::ButtonShadow));
         }
     }
+    const Rect up = buttonRect(Button::Up);
+    c.fillRect({up.left, up.bottom, up.right, up.bottom + 1}, sysColor(SysColor::ButtonShadow));
 }
 
 }  // namespace lymn

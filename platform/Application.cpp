@@ -28,6 +28,10 @@ Form* Application::formForWindow(uint32_t id) const {
     return nullptr;
 }
 
+bool Application::anyFormActive() const {
+    return std::any_of(forms_.begin(), forms_.end(), [](const Form* f) { return f->windowShown() && f->active(); });
+}
+
 void Application::run() {
     if (!mainForm_) return;
     Form* main = mainForm_;
@@ -43,15 +47,24 @@ void Application::dispatch(const InputEvent& e) {
     }
     Form* f = formForWindow(e.window);
     if (!f) return;
-    // An open popup closes at a press outside it (the press goes no further), or when its
-    // window loses the focus.
+    // An open popup closes at a press outside it (the press goes no further). When another
+    // window loses the focus, the popup checks a moment later whether the focus went to one of
+    // the program's windows (the popup itself may take it as it appears).
     if (e.type == InputEvent::Type::MouseDown || e.type == InputEvent::Type::Deactivate) {
         for (Form* p : std::vector<Form*>(forms_)) {
             if (p == f || p->kind() != WindowKind::Popup || !p->windowShown() || !p->onOutsideClick) continue;
+            if (e.type == InputEvent::Type::Deactivate) {
+                setTimer(p, Form::kFocusCheckTimer, 100);
+                continue;
+            }
             guarded([p] { p->onOutsideClick(); });
-            if (e.type == InputEvent::Type::MouseDown) return;
+            return;
         }
     }
+    // A popup takes no keys: they go to the window it belongs to.
+    const bool keys = e.type == InputEvent::Type::KeyDown || e.type == InputEvent::Type::KeyUp ||
+                      e.type == InputEvent::Type::Text;
+    if (keys && f->kind() == WindowKind::Popup && f->ownerForm()) f = f->ownerForm();
     Form* modal = modalForm();
     const bool input = e.type == InputEvent::Type::MouseDown || e.type == InputEvent::Type::MouseUp ||
                        e.type == InputEvent::Type::KeyDown || e.type == InputEvent::Type::KeyUp ||

@@ -38,6 +38,8 @@ public:
     void registerForm(Form* f);
     void unregisterForm(Form* f);
     Form* formForWindow(uint32_t id) const;
+    // Whether one of the program's windows has the focus.
+    bool anyFormActive() const;
 
     // Shows the main form and processes messages until it is closed.
     void run();

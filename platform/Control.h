@@ -96,6 +96,8 @@ public:
 
     // Focus and mouse.
     virtual bool acceptsFocus() const { return false; }
+    // Whether Tab reaches the controls inside this one (a page behind another does not).
+    virtual bool tabsInto() const { return true; }
     bool canFocus() const;
     bool focused() const;
     void setFocus();

@@ -100,6 +100,8 @@ void Form::hide() {
     updateHover(nullptr);
     tracking_.active = false;
     window_->hide();
+    // A popup that took the focus gives it back to its window.
+    if (kind_ == WindowKind::Popup && owner_ && active_) owner_->window().raise();
 }
 
 void Form::close() {
@@ -221,7 +223,7 @@ std::vector<Control*> Form::tabOrderList() {
         for (Control* c : kids) {
             if (!c->visible()) continue;
             if (c->tabStop() && c->canFocus()) out.push_back(c);
-            walk(*c);
+            if (c->tabsInto()) walk(*c);
         }
     };
     walk(*this);
@@ -328,6 +330,11 @@ void Form::hideHint() {
 bool Form::hintShown() const { return hint_ && hint_->windowShown(); }
 
 void Form::timer(int id) {
+    if (id == kFocusCheckTimer) {
+        app_.killTimer(this, kFocusCheckTimer);
+        if (!app_.anyFormActive() && windowShown_ && onOutsideClick) onOutsideClick();
+        return;
+    }
     if (id != kHintTimer) return;
     app_.killTimer(this, kHintTimer);
     if (!hover_ || !hover_->showHint() || hover_->hint().empty() || !windowShown_) return;

@@ -113,6 +113,10 @@ public:
     const HintWindow* hintWindow() const { return hint_.get(); }
     bool hintShown() const;
     static constexpr int kHintDelay = 500;
+    static constexpr int kFocusCheckTimer = 0x4802;
+    // The window a popup belongs to: its keys go there.
+    Form* ownerForm() const { return owner_; }
+    void setOwnerForm(Form* f) { owner_ = f; }
     void timer(int id) override;
 
     // Called by controls.
@@ -170,6 +174,7 @@ private:
     Bitmap frame_;
     std::vector<Rect> dirty_;
     std::unique_ptr<HintWindow> hint_;
+    Form* owner_ = nullptr;
 };
 
 }  // namespace lymn

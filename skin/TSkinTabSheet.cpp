@@ -21,6 +21,8 @@ void TSkinTabSheet::setTabVisible(bool v) {
     if (pageControl_) pageControl_->pageTabVisibility(this, v);
 }
 
+bool TSkinTabSheet::tabsInto() const { return !pageControl_ || pageControl_->ActivePage() == this; }
+
 void TSkinTabSheet::paint(Canvas& c) {
     c.fillRect(clientRect(), color());
     c.fillRect({0, 0, 1, height()}, borderColor_);

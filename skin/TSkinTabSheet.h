@@ -26,6 +26,8 @@ public:
     std::function<void(Control&)> OnShow;
 
     void paint(Canvas& canvas) override;
+    // Only the active page's controls are reached by Tab.
+    bool tabsInto() const override;
 
 private:
     friend class TSkinPageControl;

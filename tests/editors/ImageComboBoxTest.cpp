@@ -135,6 +135,31 @@ TEST_F(Combo, APressOutsideTheOpenListClosesItWithoutAPick) {
     EXPECT_TRUE(events.empty());
 }
 
+TEST_F(Combo, LosingTheFocusToAnotherProgramClosesTheListButNotToTheListItself) {
+    h.click(form, {100, 40});
+    ASSERT_TRUE(box->droppedDown());
+    auto focus = [&](Form& f, InputEvent::Type t) {
+        InputEvent e;
+        e.type = t;
+        e.window = f.window().id();
+        h.backend.inject(e);
+        h.app.processMessages();
+    };
+    // The list takes the focus as it appears: it stays open, and keys still reach the box.
+    focus(form, InputEvent::Type::Deactivate);
+    focus(*box->list(), InputEvent::Type::Activate);
+    h.app.runFor(200);
+    EXPECT_TRUE(box->droppedDown());
+    h.backend.keyDown(box->list()->window().id(), Key::Down);
+    h.app.processMessages();
+    EXPECT_EQ(box->list()->highlighted(), 1);
+    // Another program takes it: the list closes without a pick.
+    focus(*box->list(), InputEvent::Type::Deactivate);
+    h.app.runFor(200);
+    EXPECT_FALSE(box->droppedDown());
+    EXPECT_TRUE(events.empty());
+}
+
 TEST_F(Combo, TheScrollBarAndTheWheelScrollTheList) {
     h.click(form, {100, 40});
     TFlatDropDownList& list = *box->list();

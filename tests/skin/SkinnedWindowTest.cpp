@@ -7,7 +7,7 @@
 #include "skin/TSkinTabSheet.h"
 #include "skin/TSkinTitleBar.h"
 #include "skin/ThemeTable.h"
-#include "tests/skin/WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 namespace lymn {
 namespace {
