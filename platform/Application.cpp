@@ -52,13 +52,13 @@ void Application::dispatch(const InputEvent& e) {
     // the program's windows (the popup itself may take it as it appears).
     if (e.type == InputEvent::Type::MouseDown || e.type == InputEvent::Type::Deactivate) {
         for (Form* p : std::vector<Form*>(forms_)) {
-            if (p == f || p->kind() != WindowKind::Popup || !p->windowShown() || !p->onOutsideClick) continue;
+            if (p->kind() != WindowKind::Popup || !p->windowShown() || !p->onOutsideClick) continue;
             if (e.type == InputEvent::Type::Deactivate) {
                 setTimer(p, Form::kFocusCheckTimer, 100);
-                continue;
+            } else if (p != f) {
+                guarded([p] { p->onOutsideClick(); });
+                return;
             }
-            guarded([p] { p->onOutsideClick(); });
-            return;
         }
     }
     // A popup takes no keys: they go to the window it belongs to.
