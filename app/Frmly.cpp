@@ -41,9 +41,13 @@ Control& TFormLy::control(const std::string& name) {
     return *c;
 }
 
-void TFormLy::FormCreate(Control&) { store::PrepareDataFile(adoCon_, exeFolder_); }
+void TFormLy::FormCreate(Control&) {
+    store::PrepareDataFile(adoCon_, exeFolder_);
+}
 
-void TFormLy::BtnCloseClick(Control&) { close(); }
+void TFormLy::BtnCloseClick(Control&) {
+    close();
+}
 
 void TFormLy::Image1Click(Control&) {
     // A shell that cannot open the page reports nothing; the click has no visible effect.

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "editors/TFlatImageList.h"
-#include "platform/Clock.h"
 #include "platform/Application.h"
+#include "platform/Clock.h"
 #include "platform/Form.h"
 #include "points/TPointHandlers.h"
 #include "sim/TCharacterHandlers.h"
@@ -22,7 +22,7 @@ class TFlatSpinButton;
 // The simulator's one window: its layout, and the handlers of all its events (the simulation's
 // and the point buttons' are inherited from their subsystems).
 class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPointHandlers {
-public:
+  public:
     static constexpr int kWidth = 440;
     static constexpr int kHeight = 535;
 
@@ -55,7 +55,7 @@ public:
     std::function<clock::Separators()> separators = clock::localeSeparators;
     std::function<void(const std::string&)> shellOpen;
 
-private:
+  private:
     void CreateLayout();
     void CreateCharacterPage(Control& panel);
     void CreateAttributeGroup(TFlatGroupBox& group);

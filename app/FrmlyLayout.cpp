@@ -29,12 +29,16 @@ const Color kMaroon = Color::rgb(0x800000);
 const Color kPurple = Color::rgb(0x800080);
 const Color kBlue = Color::rgb(0x0000FF);
 
-FontSpec song(int height = 13, bool bold = false) { return {"宋体", height, bold, colors::black}; }
-FontSpec sans(bool bold = false) { return {"MS Sans Serif", 11, bold, sysColor(SysColor::WindowText)}; }
+FontSpec song(int height = 13, bool bold = false) {
+    return {"宋体", height, bold, colors::black};
+}
+FontSpec sans(bool bold = false) {
+    return {"MS Sans Serif", 11, bold, sysColor(SysColor::WindowText)};
+}
 
 // A label with automatic size and no background, as the field captions are.
-TFlatLabel& fieldLabel(Control& parent, const char* name, int x, int y, const std::string& text, const FontSpec& font,
-                    Color color) {
+TFlatLabel& fieldLabel(Control& parent, const char* name, int x, int y, const std::string& text,
+                       const FontSpec& font, Color color) {
     auto& l = parent.add<TFlatLabel>();
     l.setName(name);
     l.setLeft(x);
@@ -47,8 +51,8 @@ TFlatLabel& fieldLabel(Control& parent, const char* name, int x, int y, const st
 }
 
 // A label of fixed size holding a number.
-TFlatLabel& number(Control& parent, const char* name, int x, int y, int w, const FontSpec& font, Color color,
-                   const std::string& text = "0") {
+TFlatLabel& number(Control& parent, const char* name, int x, int y, int w, const FontSpec& font,
+                   Color color, const std::string& text = "0") {
     auto& l = parent.add<TFlatLabel>();
     l.setName(name);
     l.setAutoSize(false);
@@ -61,7 +65,8 @@ TFlatLabel& number(Control& parent, const char* name, int x, int y, int w, const
 }
 
 // A number on a green band: its own background colour, white text.
-TFlatLabel& band(Control& parent, const char* name, int x, int y, int w, const std::string& text = "0") {
+TFlatLabel& band(Control& parent, const char* name, int x, int y, int w,
+                 const std::string& text = "0") {
     auto& l = number(parent, name, x, y, w, sans(true), sysColor(SysColor::Window), text);
     l.setTransparent(false);
     l.Style.color = kCaptionGreen;
@@ -119,7 +124,8 @@ void TFormLy::CreateLayout() {
     bar.setDrawAppIcon(false);
     TSkinTitleBarButtons& buttons = bar.Buttons();
     buttons.clear();
-    for (auto type : {TSkinTitleBarBtnType::skinControlBox, TSkinTitleBarBtnType::skinClose, TSkinTitleBarBtnType::skinMin}) {
+    for (auto type : {TSkinTitleBarBtnType::skinControlBox, TSkinTitleBarBtnType::skinClose,
+                      TSkinTitleBarBtnType::skinMin}) {
         TSkinTitleBarButton& b = buttons.add(type);
         b.setUIStyle(TSkinUIStyle::Pinstripe);
         b.Top = 4;
@@ -128,7 +134,8 @@ void TFormLy::CreateLayout() {
     TSkinTitleBarSections& sections = bar.Sections();
     sections.clear();
     Bitmap picture;
-    auto section = [&](const char* pictureName, TSkinTitleBarAlign align, int width, bool autoSize) {
+    auto section = [&](const char* pictureName, TSkinTitleBarAlign align, int width,
+                       bool autoSize) {
         TSkinTitleBarSection& s = sections.add();
         sections.setAlign(s, align);
         s.setWidth(width);
@@ -155,7 +162,8 @@ void TFormLy::CreateLayout() {
     pages.setTabFont(sans());
     pages.setPageNames({"One", "skinTabSheet2"});
     const Bitmap background = pageBackground();
-    auto makePage = [&](const char* pageName, const char* caption, const char* panelName) -> TSkinImagePanel& {
+    auto makePage = [&](const char* pageName, const char* caption,
+                        const char* panelName) -> TSkinImagePanel& {
         auto& page = pages.add<TSkinTabSheet>();
         page.setName(pageName);
         page.setCaption(caption);
@@ -185,7 +193,8 @@ void TFormLy::CreateCharacterPage(Control& panel) {
     auto& jsp = js.comboProperties();
     jsp.Images = &imageList1_;
     for (const auto& item : sim::AppearanceTable)
-        jsp.addItem(std::string(item.name), item.code.empty() ? EditValue::null() : EditValue(std::string(item.code)),
+        jsp.addItem(std::string(item.name),
+                    item.code.empty() ? EditValue::null() : EditValue(std::string(item.code)),
                     item.imageIndex);
     jsp.OnChange = [this](Control& s) { ImageBoxJsPropertiesChange(s); };
     c.ImageBoxJs = &js;
@@ -311,10 +320,15 @@ void TFormLy::CreateAttributeGroup(TFlatGroupBox& group) {
     c.Labjg = &number(group, "Labjg", 70, 123, 75, bold, kMaroon);
     fieldLabel(group, "flatLabel1", 18, 149, "可支配属性点:", song(), kBlue);
     c.sxd = &number(group, "sxd", 110, 149, 49, sans(), kMaroon);
-    const std::array<PointPair, 4> pairs{{{"la", "ld", 17, [this](Control& sender) { laClick(sender); }, [this](Control& sender) { ldClick(sender); }},
-                                     {"ta", "td", 51, [this](Control& sender) { taClick(sender); }, [this](Control& sender) { tdClick(sender); }},
-                                     {"ya", "yd", 85, [this](Control& sender) { yaClick(sender); }, [this](Control& sender) { ydClick(sender); }},
-                                     {"ja", "jd", 120, [this](Control& sender) { jaClick(sender); }, [this](Control& sender) { jdClick(sender); }}}};
+    const std::array<PointPair, 4> pairs{
+        {{"la", "ld", 17, [this](Control& sender) { laClick(sender); },
+          [this](Control& sender) { ldClick(sender); }},
+         {"ta", "td", 51, [this](Control& sender) { taClick(sender); },
+          [this](Control& sender) { tdClick(sender); }},
+         {"ya", "yd", 85, [this](Control& sender) { yaClick(sender); },
+          [this](Control& sender) { ydClick(sender); }},
+         {"ja", "jd", 120, [this](Control& sender) { jaClick(sender); },
+          [this](Control& sender) { jdClick(sender); }}}};
     addPointButtons(group, pairs);
 }
 
@@ -332,10 +346,15 @@ void TFormLy::CreateResistanceGroup(TFlatGroupBox& group) {
     c.Labxr = &number(group, "Labxr", 70, 123, 49, bold, title);
     fieldLabel(group, "flatLabel6", 23, 149, "可支配抗性点:", song(), kPurple);
     c.kxd = &number(group, "kxd", 115, 149, 49, sans(), title);
-    const std::array<PointPair, 4> pairs{{{"da", "dd", 17, [this](Control& sender) { daClick(sender); }, [this](Control& sender) { ddClick(sender); }},
-                                     {"ma", "md", 51, [this](Control& sender) { maClick(sender); }, [this](Control& sender) { mdClick(sender); }},
-                                     {"lsa", "lsd", 85, [this](Control& sender) { lsaClick(sender); }, [this](Control& sender) { lsdClick(sender); }},
-                                     {"xa", "xd", 120, [this](Control& sender) { xaClick(sender); }, [this](Control& sender) { xdClick(sender); }}}};
+    const std::array<PointPair, 4> pairs{
+        {{"da", "dd", 17, [this](Control& sender) { daClick(sender); },
+          [this](Control& sender) { ddClick(sender); }},
+         {"ma", "md", 51, [this](Control& sender) { maClick(sender); },
+          [this](Control& sender) { mdClick(sender); }},
+         {"lsa", "lsd", 85, [this](Control& sender) { lsaClick(sender); },
+          [this](Control& sender) { lsdClick(sender); }},
+         {"xa", "xd", 120, [this](Control& sender) { xaClick(sender); },
+          [this](Control& sender) { xdClick(sender); }}}};
     addPointButtons(group, pairs);
 }
 

@@ -12,7 +12,8 @@ namespace lymn {
 Bitmap pageBackground() {
     static constexpr uint32_t kRows[4] = {0xEFEFEF, 0xE8E8E8, 0xEFEFEF, 0xFFFFFF};
     Bitmap b(454, 519);
-    for (int y = 0; y < b.height(); ++y) std::fill(b.row(y), b.row(y) + b.width(), Color::rgb(kRows[y % 4]).pixel());
+    for (int y = 0; y < b.height(); ++y)
+        std::fill(b.row(y), b.row(y) + b.width(), Color::rgb(kRows[y % 4]).pixel());
     return b;
 }
 
@@ -63,7 +64,8 @@ void loadImageList(TFlatImageList& list, const char* name, int count) {
         // The list keeps each picture in its stored form: a 4-byte length, then the bitmap file.
         std::vector<uint8_t> stored(4);
         const auto n = static_cast<uint32_t>(bmp.size());
-        for (int k = 0; k < 4; ++k) stored[static_cast<size_t>(k)] = static_cast<uint8_t>(n >> (8 * k));
+        for (int k = 0; k < 4; ++k)
+            stored[static_cast<size_t>(k)] = static_cast<uint8_t>(n >> (8 * k));
         stored.insert(stored.end(), bmp.begin(), bmp.end());
         list.addStored(stored);
     }

@@ -14,7 +14,7 @@ namespace lymn {
 // (which runs its creation event), then shows it and processes messages until it closes.
 // Errors of these steps go to the error box.
 class Program {
-public:
+  public:
     // configure runs on the new application before anything else (a driver installs its box
     // handler there).
     Program(Backend& backend, std::filesystem::path exeFolder,
@@ -28,7 +28,7 @@ public:
     // Shows the window and runs the message loop until it closes. Returns 0 in every case.
     int run();
 
-private:
+  private:
     Application app_;
     std::unique_ptr<TFormLy> form_;
 };

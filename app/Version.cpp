@@ -20,11 +20,14 @@ constexpr auto join(const char (&... parts)[N]) {
 }
 
 [[gnu::used, gnu::section(".lymn.version")]] constexpr auto kBlock =
-    join("FileVersion=", kFileVersion, "\nProductVersion=", kProductVersion, "\nFileDescription=",
-         kFileDescription, "\nComments=", kComments, "\nLegalCopyright=", kLegalCopyright, "\n");
+    join("FileVersion=", kFileVersion, "\nProductVersion=", kProductVersion,
+         "\nFileDescription=", kFileDescription, "\nComments=", kComments,
+         "\nLegalCopyright=", kLegalCopyright, "\n");
 
 }  // namespace
 
-const char* versionBlock() { return kBlock.data(); }
+const char* versionBlock() {
+    return kBlock.data();
+}
 
 }  // namespace lymn::version

@@ -73,8 +73,10 @@ void BM_PointClick(benchmark::State& state) {
     auto& form = r.driver->form();
     int i = 0;
     for (auto _ : state) {
-        if (i++ & 1) form.ldClick(form);
-        else form.laClick(form);
+        if (i++ & 1)
+            form.ldClick(form);
+        else
+            form.laClick(form);
     }
 }
 BENCHMARK(BM_PointClick)->Unit(benchmark::kMicrosecond);

@@ -13,7 +13,8 @@ namespace fs = std::filesystem;
 
 fs::path folder() {
     static const fs::path dir = [] {
-        const fs::path d = fs::temp_directory_path() / ("lymn-bench-start-" + std::to_string(::getpid()));
+        const fs::path d =
+            fs::temp_directory_path() / ("lymn-bench-start-" + std::to_string(::getpid()));
         fs::remove_all(d);
         fs::create_directories(d);
         fs::copy_file(fs::path(LYMN_BINARY_DIR) / "lymn.mdb", d / "lymn.mdb");

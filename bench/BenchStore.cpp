@@ -12,7 +12,8 @@ namespace {
 namespace fs = std::filesystem;
 
 fs::path freshFolder(const char* name) {
-    const fs::path dir = fs::temp_directory_path() / ("lymn-bench-" + std::to_string(::getpid()) + "-" + name);
+    const fs::path dir =
+        fs::temp_directory_path() / ("lymn-bench-" + std::to_string(::getpid()) + "-" + name);
     fs::remove_all(dir);
     fs::create_directories(dir);
     fs::copy_file(fs::path(LYMN_BINARY_DIR) / "lymn.mdb", dir / "lymn.mdb");

@@ -4,8 +4,8 @@
 int main() {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return 1;
-    SDL_Window* w = SDL_CreateWindow("bare", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 440, 535,
-                                     SDL_WINDOW_BORDERLESS);
+    SDL_Window* w = SDL_CreateWindow("bare", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 440,
+                                     535, SDL_WINDOW_BORDERLESS);
     SDL_Surface* s = SDL_GetWindowSurface(w);
     SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 0xD4, 0xD0, 0xC8));
     SDL_UpdateWindowSurface(w);

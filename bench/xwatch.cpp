@@ -43,8 +43,10 @@ int main(int argc, char** argv) {
     int runs = 5, settle = 500;
     int i = 1;
     for (; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
-        if (!std::strcmp(argv[i], "--runs") && i + 1 < argc) runs = std::atoi(argv[++i]);
-        else if (!std::strcmp(argv[i], "--settle") && i + 1 < argc) settle = std::atoi(argv[++i]);
+        if (!std::strcmp(argv[i], "--runs") && i + 1 < argc)
+            runs = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--settle") && i + 1 < argc)
+            settle = std::atoi(argv[++i]);
     }
     if (i + 1 >= argc) {
         std::fprintf(stderr, "usage: xwatch [--runs N] [--settle MS] -- PROGRAM [ARGS...]\n");
@@ -95,7 +97,8 @@ int main(int argc, char** argv) {
                 auto* de = reinterpret_cast<XDamageNotifyEvent*>(&e);
                 const XRectangle& a = de->area;
 
-                if (a.x < wa.x + wa.width && a.x + a.width > wa.x && a.y < wa.y + wa.height && a.y + a.height > wa.y)
+                if (a.x < wa.x + wa.width && a.x + a.width > wa.x && a.y < wa.y + wa.height &&
+                    a.y + a.height > wa.y)
                     ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             }
         }
@@ -106,10 +109,12 @@ int main(int argc, char** argv) {
         waitpid(pid, &status, 0);
         times.push_back(ms);
         if (kb > 0) peaks.push_back(kb / 1024.0);
-        std::printf("run %d: first frame %.1f ms, peak resident %.1f MB\n", run + 1, ms, kb > 0 ? kb / 1024.0 : 0.0);
+        std::printf("run %d: first frame %.1f ms, peak resident %.1f MB\n", run + 1, ms,
+                    kb > 0 ? kb / 1024.0 : 0.0);
         std::fflush(stdout);
     }
-    std::printf("median: first frame %.1f ms, peak resident %.1f MB\n", median(times), median(peaks));
+    std::printf("median: first frame %.1f ms, peak resident %.1f MB\n", median(times),
+                median(peaks));
     XCloseDisplay(d);
     return 0;
 }

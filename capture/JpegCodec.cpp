@@ -71,7 +71,8 @@ std::vector<uint8_t> encode(const Bitmap& picture, int quality) {
 
 void save(const Bitmap& picture, const std::filesystem::path& path) {
     const std::vector<uint8_t> bytes = encode(picture);
-    if (!files::writeAll(path, bytes)) throw Error(formatMessage("Cannot create file %s", path.string()));
+    if (!files::writeAll(path, bytes))
+        throw Error(formatMessage("Cannot create file %s", path.string()));
 }
 
 namespace {
@@ -112,7 +113,8 @@ Info inspect(std::span<const uint8_t> bytes) {
     for (size_t i = 2; i + 4 <= bytes.size();) {
         if (bytes[i] != 0xFF) break;
         const uint8_t marker = bytes[i + 1];
-        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
+            marker != 0xCC) {
             info.sof0 = marker == 0xC0;
             break;
         }
@@ -132,7 +134,8 @@ Bitmap decode(std::span<const uint8_t> bytes) {
             JSAMPROW rows[1] = {row.data()};
             const int y = static_cast<int>(c.output_scanline);
             jpeg_read_scanlines(&c, rows, 1);
-            for (int x = 0; x < out.width(); ++x) out.setColor(x, y, {row[3 * x], row[3 * x + 1], row[3 * x + 2]});
+            for (int x = 0; x < out.width(); ++x)
+                out.setColor(x, y, {row[3 * x], row[3 * x + 1], row[3 * x + 2]});
         }
         jpeg_finish_decompress(&c);
     });

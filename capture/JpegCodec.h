@@ -24,9 +24,9 @@ struct Info {
     bool progressive = false;
     bool baseline = false;  // 8-bit, sequential, Huffman
     bool jfif = false;
-    int colorSpace = 0;     // the library's J_COLOR_SPACE of the stream
-    int quantTable0 = 0;    // the first luminance quantisation value
-    bool sof0 = false;      // the frame marker is the baseline one (FFC0)
+    int colorSpace = 0;   // the library's J_COLOR_SPACE of the stream
+    int quantTable0 = 0;  // the first luminance quantisation value
+    bool sof0 = false;    // the frame marker is the baseline one (FFC0)
 };
 Info inspect(std::span<const uint8_t> bytes);
 // Decodes a JPEG into a bitmap; raises an Error when it is not one.

@@ -6,8 +6,8 @@ namespace lymn {
 
 std::string formatDateTime(const clock::LocalTime& t, const clock::Separators& s) {
     char buf[48];
-    std::snprintf(buf, sizeof buf, "%04d%c%02d%c%02d %02d%c%02d%c%02d", t.year, s.date, t.month, s.date, t.day, t.hour,
-                  s.time, t.minute, s.time, t.second);
+    std::snprintf(buf, sizeof buf, "%04d%c%02d%c%02d %02d%c%02d%c%02d", t.year, s.date, t.month,
+                  s.date, t.day, t.hour, s.time, t.minute, s.time, t.second);
     return buf;
 }
 

@@ -9,7 +9,7 @@ namespace lymn {
 // The value of an editor control: Null, Empty (unassigned), text, integer, floating point,
 // boolean or date (days since 1899-12-30, as a floating-point number).
 class EditValue {
-public:
+  public:
     struct Null {
         friend bool operator==(Null, Null) { return true; }
     };
@@ -42,7 +42,7 @@ public:
     // kind) and exactly equal; texts case-sensitively; Null equals Null, Empty equals Empty.
     friend bool exactlyEqual(const EditValue& a, const EditValue& b);
 
-private:
+  private:
     explicit EditValue(Empty e) : v_(e) {}
     std::variant<Null, Empty, std::string, int64_t, double, bool, Date> v_;
 };

@@ -24,9 +24,12 @@ TFlatButton::State TFlatButton::state() const {
 
 Color TFlatButton::fillColor() const {
     switch (state()) {
-        case State::Pressed: return lightDownedSelectionColor();
-        case State::Hot: return lightSelectionColor();
-        default: return sysColor(SysColor::ButtonFace);
+        case State::Pressed:
+            return lightDownedSelectionColor();
+        case State::Hot:
+            return lightSelectionColor();
+        default:
+            return sysColor(SysColor::ButtonFace);
     }
 }
 
@@ -34,26 +37,37 @@ Rect TFlatButton::glyphRect() const {
     const int frame = state() == State::Default ? 2 : 1;
     const Rect inner = clientRect().inflated(-frame, -frame);
     return Rect::xywh(inner.left + (inner.width() - glyph_.width()) / 2,
-                      inner.top + (inner.height() - glyph_.height()) / 2, glyph_.width(), glyph_.height());
+                      inner.top + (inner.height() - glyph_.height()) / 2, glyph_.width(),
+                      glyph_.height());
 }
 
 void TFlatButton::paint(Canvas& c) {
     const State s = state();
     c.fillRect(clientRect(), fillColor());
     switch (s) {
-        case State::Disabled: c.frameRect(clientRect(), sysColor(SysColor::ButtonShadow)); break;
+        case State::Disabled:
+            c.frameRect(clientRect(), sysColor(SysColor::ButtonShadow));
+            break;
         case State::Pressed:
-        case State::Hot: c.frameRect(clientRect(), sysColor(SysColor::Highlight)); break;
-        case State::Default: c.frameRect(clientRect(), sysColor(SysColor::WindowFrame), 2); break;
-        case State::Normal: c.frameRect(clientRect(), sysColor(SysColor::ButtonText)); break;
+        case State::Hot:
+            c.frameRect(clientRect(), sysColor(SysColor::Highlight));
+            break;
+        case State::Default:
+            c.frameRect(clientRect(), sysColor(SysColor::WindowFrame), 2);
+            break;
+        case State::Normal:
+            c.frameRect(clientRect(), sysColor(SysColor::ButtonText));
+            break;
     }
     if (!glyph_.empty()) {
         // The glyph's bottom-left pixel colour is its transparent colour; it does not move when
         // the button is pressed.
         const Color key = glyph_.color(0, glyph_.height() - 1);
         const Rect g = glyphRect();
-        if (s == State::Disabled) c.drawBitmapGreyed(glyph_, g.topLeft(), key);
-        else c.drawBitmapKeyed(glyph_, glyph_.rect(), g.topLeft(), key);
+        if (s == State::Disabled)
+            c.drawBitmapGreyed(glyph_, g.topLeft(), key);
+        else
+            c.drawBitmapKeyed(glyph_, glyph_.rect(), g.topLeft(), key);
     }
     if (focused()) c.drawFocusRect(clientRect().inflated(-3, -3));
 }

@@ -10,7 +10,7 @@ namespace lymn {
 // A push button in the flat look showing a small picture (the point buttons). A click is a
 // left press and release over it, or Space pressed and released while it has the focus.
 class TFlatButton : public Control {
-public:
+  public:
     enum class State { Normal, Hot, Pressed, Default, Disabled };
 
     explicit TFlatButton(Control* parent);
@@ -34,7 +34,7 @@ public:
     void focusOut() override;
     void captureLost() override;
 
-private:
+  private:
     void click();
 
     Bitmap glyph_;

@@ -6,10 +6,14 @@ namespace {
 
 EditBorderStyle activeBorder(EditBorderStyle s) {
     switch (s) {
-        case EditBorderStyle::None: return EditBorderStyle::Flat;
-        case EditBorderStyle::Single: return EditBorderStyle::Thick;
-        case EditBorderStyle::Flat: return EditBorderStyle::ThreeD;
-        default: return s;
+        case EditBorderStyle::None:
+            return EditBorderStyle::Flat;
+        case EditBorderStyle::Single:
+            return EditBorderStyle::Thick;
+        case EditBorderStyle::Flat:
+            return EditBorderStyle::ThreeD;
+        default:
+            return s;
     }
 }
 
@@ -34,14 +38,20 @@ void TFlatContainer::setTransparent(bool t) {
     invalidate();
 }
 
-Color TFlatContainer::defaultColor() const { return sysColor(SysColor::Window); }
+Color TFlatContainer::defaultColor() const {
+    return sysColor(SysColor::Window);
+}
 
 EditBorderStyle TFlatContainer::defaultBorderStyle() const {
     switch (lookAndFeel) {
-        case LookAndFeelKind::Flat: return EditBorderStyle::Flat;
-        case LookAndFeelKind::Standard: return EditBorderStyle::ThreeD;
-        case LookAndFeelKind::PlainFlat: return EditBorderStyle::PlainFlat;
-        case LookAndFeelKind::Soft: return EditBorderStyle::Soft;
+        case LookAndFeelKind::Flat:
+            return EditBorderStyle::Flat;
+        case LookAndFeelKind::Standard:
+            return EditBorderStyle::ThreeD;
+        case LookAndFeelKind::PlainFlat:
+            return EditBorderStyle::PlainFlat;
+        case LookAndFeelKind::Soft:
+            return EditBorderStyle::Soft;
     }
     return EditBorderStyle::PlainFlat;
 }
@@ -53,7 +63,9 @@ StyleState TFlatContainer::styleState() const {
     return StyleState::Normal;
 }
 
-ResolvedStyle TFlatContainer::currentStyle() const { return styleFor(styleState()); }
+ResolvedStyle TFlatContainer::currentStyle() const {
+    return styleFor(styleState());
+}
 
 ResolvedStyle TFlatContainer::styleFor(StyleState state) const {
     ResolvedStyle normal;
@@ -124,8 +136,12 @@ void TFlatContainer::mouseLeave() {
     Control::mouseLeave();
 }
 
-void TFlatContainer::focusIn() { invalidate(); }
+void TFlatContainer::focusIn() {
+    invalidate();
+}
 
-void TFlatContainer::focusOut() { invalidate(); }
+void TFlatContainer::focusOut() {
+    invalidate();
+}
 
 }  // namespace lymn

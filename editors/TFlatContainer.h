@@ -10,7 +10,7 @@ enum class StyleState { Normal, Disabled, Focused, Hot };
 // The base of the editor controls: the four style objects, the flat border and background, the
 // hot and focused bookkeeping, and automatic size.
 class TFlatContainer : public Control {
-public:
+  public:
     explicit TFlatContainer(Control* parent);
 
     TFlatEditStyle Style;
@@ -41,7 +41,7 @@ public:
     void enabledChanged() override { styleChanged(); }
     void fontChanged() override { styleChanged(); }
 
-protected:
+  protected:
     // Defaults of the normal style that depend on the kind of control.
     virtual Color defaultColor() const;
     virtual EditBorderStyle defaultBorderStyle() const;
@@ -53,7 +53,7 @@ protected:
     // Paints the border in the flat look.
     void paintBorder(Canvas& canvas, const ResolvedStyle& s);
 
-private:
+  private:
     bool autoSize_ = true;
     bool transparent_ = false;
     bool hot_ = false;

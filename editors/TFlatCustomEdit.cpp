@@ -4,10 +4,13 @@
 
 namespace lymn {
 
-TFlatCustomEdit::TFlatCustomEdit(Control* parent, std::unique_ptr<TFlatCustomEditProperties> properties)
+TFlatCustomEdit::TFlatCustomEdit(Control* parent,
+                                 std::unique_ptr<TFlatCustomEditProperties> properties)
     : TFlatContainer(parent), properties_(std::move(properties)) {}
 
-TFlatCustomEdit::~TFlatCustomEdit() { destroying_ = true; }
+TFlatCustomEdit::~TFlatCustomEdit() {
+    destroying_ = true;
+}
 
 bool TFlatCustomEdit::isLoading() const {
     if (loading_) return true;
@@ -40,17 +43,22 @@ void TFlatCustomEdit::InternalSetEditValue(const EditValue& value) {
 void TFlatCustomEdit::DoChange() {
     if (isLoading() || destroying_) return;
     if (properties_->OnChange) {
-        if (catcher_.LockCount > 0) catcher_.PendingChange = true;
-        else DoOnChange();
+        if (catcher_.LockCount > 0)
+            catcher_.PendingChange = true;
+        else
+            DoOnChange();
     }
-    if (!properties_->HasDisplayValue() && !properties_->CanCompareEditValue()) DoEditValueChanged();
+    if (!properties_->HasDisplayValue() && !properties_->CanCompareEditValue())
+        DoEditValueChanged();
 }
 
 void TFlatCustomEdit::DoEditValueChanged() {
     if (isLoading() || destroying_) return;
     if (!properties_->OnEditValueChanged) return;
-    if (catcher_.LockCount > 0) catcher_.PendingEditValueChanged = true;
-    else DoOnEditValueChanged();
+    if (catcher_.LockCount > 0)
+        catcher_.PendingEditValueChanged = true;
+    else
+        DoOnEditValueChanged();
 }
 
 void TFlatCustomEdit::DoOnChange() {
@@ -63,7 +71,8 @@ void TFlatCustomEdit::DoOnEditValueChanged() {
 
 void TFlatCustomEdit::LockChangeEvents(bool lock, bool fire) {
     if (lock) {
-        if (catcher_.LockCount == 0) catcher_.PendingChange = catcher_.PendingEditValueChanged = false;
+        if (catcher_.LockCount == 0)
+            catcher_.PendingChange = catcher_.PendingEditValueChanged = false;
         ++catcher_.LockCount;
         return;
     }
@@ -92,7 +101,9 @@ void TFlatCustomEdit::ChangeHandler() {
     LockChangeEvents(false, true);
 }
 
-bool TFlatCustomEdit::DoEditing() { return !properties_->ReadOnly; }
+bool TFlatCustomEdit::DoEditing() {
+    return !properties_->ReadOnly;
+}
 
 void TFlatCustomEdit::setText(const std::string& value) {
     if (text() == value) return;

@@ -12,7 +12,7 @@ namespace lymn {
 // The settings object of an edit: its events and read-only flag, and the two constants of the
 // kind of edit that steer when the change notification runs.
 class TFlatCustomEditProperties {
-public:
+  public:
     TFlatCustomEditProperties(bool hasDisplayValue, bool canCompareEditValue)
         : hasDisplayValue_(hasDisplayValue), canCompareEditValue_(canCompareEditValue) {}
     virtual ~TFlatCustomEditProperties() = default;
@@ -24,7 +24,7 @@ public:
     std::function<void(Control&)> OnEditValueChanged;
     bool ReadOnly = false;
 
-private:
+  private:
     bool hasDisplayValue_;
     bool canCompareEditValue_;
 };
@@ -38,7 +38,7 @@ struct TFlatEditChangeEventsCatcher {
 
 // An edit: its value, its settings object and the change-notification machinery.
 class TFlatCustomEdit : public TFlatContainer {
-public:
+  public:
     TFlatCustomEdit(Control* parent, std::unique_ptr<TFlatCustomEditProperties> properties);
     ~TFlatCustomEdit() override;
 
@@ -66,7 +66,7 @@ public:
 
     void loaded() override;
 
-protected:
+  protected:
     void InternalSetEditValue(const EditValue& value);
     // The kind-specific refresh of what the control shows after a new value.
     virtual void SynchronizeDisplayValue() {}
@@ -87,19 +87,19 @@ protected:
 
     // Marks a change the user started while it is applied.
     class UserAction {
-    public:
+      public:
         explicit UserAction(TFlatCustomEdit& e) : e_(e) { ++e_.userAction_; }
         ~UserAction() { --e_.userAction_; }
         UserAction(const UserAction&) = delete;
         UserAction& operator=(const UserAction&) = delete;
 
-    private:
+      private:
         TFlatCustomEdit& e_;
     };
 
     std::string windowText_;
 
-private:
+  private:
     std::unique_ptr<TFlatCustomEditProperties> properties_;
     EditValue editValue_;
     TFlatEditChangeEventsCatcher catcher_;

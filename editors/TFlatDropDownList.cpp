@@ -17,7 +17,9 @@ TFlatDropDownList::TFlatDropDownList(Application& app, TFlatImageComboBox& owner
     setOwnerForm(owner.form());
 }
 
-int TFlatDropDownList::count() const { return static_cast<int>(owner_.comboProperties().Items.size()); }
+int TFlatDropDownList::count() const {
+    return static_cast<int>(owner_.comboProperties().Items.size());
+}
 
 void TFlatDropDownList::open() {
     const auto& p = owner_.comboProperties();
@@ -30,7 +32,8 @@ void TFlatDropDownList::open() {
     visibleRows_ = std::max(1, std::min(p.DropDownRows, count()));
     const bool scrolling = count() > p.DropDownRows;
     int widest = 0;
-    for (const auto& item : p.Items) widest = std::max(widest, application().fonts().textWidth(font, item.Description));
+    for (const auto& item : p.Items)
+        widest = std::max(widest, application().fonts().textWidth(font, item.Description));
     int w = p.DropDownWidth > 0 ? p.DropDownWidth : owner_.width();
     w = std::max(w, picW + 8 + widest + (scrolling ? TFlatScrollBar::kWidth : 0) + 2);
     const int h = visibleRows_ * rowHeight_ + 2;
@@ -59,8 +62,10 @@ void TFlatDropDownList::setHighlighted(int index) {
 }
 
 void TFlatDropDownList::ensureVisible(int index) {
-    if (index < top_) setTopIndex(index);
-    else if (index >= top_ + visibleRows_) setTopIndex(index - visibleRows_ + 1);
+    if (index < top_)
+        setTopIndex(index);
+    else if (index >= top_ + visibleRows_)
+        setTopIndex(index - visibleRows_ + 1);
 }
 
 void TFlatDropDownList::setTopIndex(int top) {
@@ -103,9 +108,11 @@ void TFlatDropDownList::paint(Canvas& c) {
         c.fillRect(r, lit ? sysColor(SysColor::Highlight) : sysColor(SysColor::Window));
         const int cell = r.left + 2;
         const auto& item = p.Items[static_cast<size_t>(i)];
-        if (images) images->draw(c, item.ImageIndex, {cell + 1, r.top + (r.height() - picH) / 2}, enabled);
+        if (images)
+            images->draw(c, item.ImageIndex, {cell + 1, r.top + (r.height() - picH) / 2}, enabled);
         const Rect text{cell + picW + 4, r.top, r.right, r.bottom};
-        c.drawText(font(), lit ? sysColor(SysColor::HighlightText) : owner_.currentStyle().textColor, text,
+        c.drawText(font(),
+                   lit ? sysColor(SysColor::HighlightText) : owner_.currentStyle().textColor, text,
                    item.Description, text::VCenter | text::NoPrefix);
     }
 }

@@ -11,7 +11,7 @@ class TFlatImageComboBox;
 // description, a scroll bar when there are more items than rows, the highlight following the
 // mouse.
 class TFlatDropDownList : public Form {
-public:
+  public:
     TFlatDropDownList(Application& app, TFlatImageComboBox& owner);
 
     int rowHeight() const { return rowHeight_; }
@@ -34,7 +34,7 @@ public:
     void mouseUp(const MouseEvent& e) override;
     bool mouseWheel(int notches) override;
 
-private:
+  private:
     Rect rowsArea() const;
 
     TFlatImageComboBox& owner_;

@@ -4,13 +4,16 @@ namespace lymn {
 
 int borderWidth(EditBorderStyle s) {
     switch (s) {
-        case EditBorderStyle::None: return 0;
+        case EditBorderStyle::None:
+            return 0;
         case EditBorderStyle::Single:
         case EditBorderStyle::PlainFlat:
-        case EditBorderStyle::Soft: return 1;
+        case EditBorderStyle::Soft:
+            return 1;
         case EditBorderStyle::Thick:
         case EditBorderStyle::Flat:
-        case EditBorderStyle::ThreeD: return 2;
+        case EditBorderStyle::ThreeD:
+            return 2;
     }
     return 0;
 }

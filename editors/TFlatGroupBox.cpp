@@ -10,7 +10,9 @@ TFlatGroupBox::TFlatGroupBox(Control* parent)
     setBounds(0, 0, 185, 105);
 }
 
-Color TFlatGroupBox::defaultColor() const { return parent() ? parent()->color() : sysColor(SysColor::ButtonFace); }
+Color TFlatGroupBox::defaultColor() const {
+    return parent() ? parent()->color() : sysColor(SysColor::ButtonFace);
+}
 
 Rect TFlatGroupBox::captionRect() const {
     Application* app = application();
@@ -47,10 +49,13 @@ void TFlatGroupBox::paint(Canvas& c) {
         c.fillRect({width() - 1, top, width(), height()}, fc);
         c.fillRect({0, height() - 1, width(), height()}, fc);
     }
-    if (!cap.empty()) c.drawText(s.font, s.textColor, cap.inflated(-1, -1), caption(), text::NoClip);
+    if (!cap.empty())
+        c.drawText(s.font, s.textColor, cap.inflated(-1, -1), caption(), text::NoClip);
     if (focused()) c.drawFocusRect(cap);
 }
 
-TFlatRadioGroup::TFlatRadioGroup(Control* parent) : TFlatGroupBox(parent) { setTabStop(true); }
+TFlatRadioGroup::TFlatRadioGroup(Control* parent) : TFlatGroupBox(parent) {
+    setTabStop(true);
+}
 
 }  // namespace lymn

@@ -9,7 +9,7 @@ namespace lymn {
 // A captioned frame holding other controls. The frame's top edge lies half a text line below
 // the top; the caption interrupts it 8 pixels from the left.
 class TFlatGroupBox : public TFlatCustomEdit {
-public:
+  public:
     static constexpr int kCaptionIndent = 8;
 
     explicit TFlatGroupBox(Control* parent);
@@ -21,7 +21,7 @@ public:
     int frameTop() const;
     Color frameColor() const;
 
-protected:
+  protected:
     void textChanged() override { invalidate(); }
     void paint(Canvas& canvas) override;
     Color defaultColor() const override;
@@ -31,7 +31,7 @@ protected:
 
 // A radio group without items: a captioned frame that takes the focus.
 class TFlatRadioGroup : public TFlatGroupBox {
-public:
+  public:
     explicit TFlatRadioGroup(Control* parent);
     bool acceptsFocus() const override { return true; }
 };

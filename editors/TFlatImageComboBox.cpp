@@ -8,7 +8,8 @@
 
 namespace lymn {
 
-TFlatImageComboBoxItem& TFlatImageComboBoxProperties::addItem(const std::string& description, const EditValue& value,
+TFlatImageComboBoxItem& TFlatImageComboBoxProperties::addItem(const std::string& description,
+                                                              const EditValue& value,
                                                               int imageIndex) {
     TFlatImageComboBoxItem item;
     item.Description = description;
@@ -47,8 +48,9 @@ void TFlatImageComboBox::SynchronizeDisplayValue() {
 
 void TFlatImageComboBox::pick(int k) {
     const auto& items = comboProperties().Items;
-    const EditValue value = k >= 0 && k < static_cast<int>(items.size()) ? items[static_cast<size_t>(k)].Value
-                                                                           : EditValue::null();
+    const EditValue value = k >= 0 && k < static_cast<int>(items.size())
+                                ? items[static_cast<size_t>(k)].Value
+                                : EditValue::null();
     if (exactlyEqual(value, editValue())) {
         invalidate();
         return;
@@ -59,7 +61,9 @@ void TFlatImageComboBox::pick(int k) {
     ModifiedAfterEnter = true;
 }
 
-bool TFlatImageComboBox::droppedDown() const { return list_ && list_->windowShown(); }
+bool TFlatImageComboBox::droppedDown() const {
+    return list_ && list_->windowShown();
+}
 
 void TFlatImageComboBox::dropDown() {
     if (droppedDown()) return;
@@ -102,8 +106,10 @@ bool TFlatImageComboBox::keyDown(const KeyEvent& e) {
     const bool ctrl = e.mods & mods::Ctrl;
     const bool toggle = e.key == Key::F4 || (alt && (e.key == Key::Down || e.key == Key::Up));
     if (toggle) {
-        if (droppedDown()) closeUp(true);
-        else dropDown();
+        if (droppedDown())
+            closeUp(true);
+        else
+            dropDown();
         return true;
     }
     const int count = static_cast<int>(comboProperties().Items.size());
@@ -111,39 +117,71 @@ bool TFlatImageComboBox::keyDown(const KeyEvent& e) {
     if (droppedDown()) {
         const int h = list_->highlighted();
         switch (e.key) {
-            case Key::Enter: closeUp(true); return true;
-            case Key::Escape: closeUp(false); return true;
+            case Key::Enter:
+                closeUp(true);
+                return true;
+            case Key::Escape:
+                closeUp(false);
+                return true;
             case Key::Tab:
                 closeUp(true);
                 if (Form* f = form()) f->focusNext(!(e.mods & mods::Shift));
                 return true;
-            case Key::Up: list_->setHighlighted(std::max(h - 1, 0)); return true;
-            case Key::Down: list_->setHighlighted(std::min(h + 1, count - 1)); return true;
-            case Key::PageUp: list_->setHighlighted(std::max(h - page, 0)); return true;
-            case Key::PageDown: list_->setHighlighted(std::min(h + page, count - 1)); return true;
-            case Key::Home: list_->setHighlighted(0); return true;
-            case Key::End: list_->setHighlighted(count - 1); return true;
-            default: return false;
+            case Key::Up:
+                list_->setHighlighted(std::max(h - 1, 0));
+                return true;
+            case Key::Down:
+                list_->setHighlighted(std::min(h + 1, count - 1));
+                return true;
+            case Key::PageUp:
+                list_->setHighlighted(std::max(h - page, 0));
+                return true;
+            case Key::PageDown:
+                list_->setHighlighted(std::min(h + page, count - 1));
+                return true;
+            case Key::Home:
+                list_->setHighlighted(0);
+                return true;
+            case Key::End:
+                list_->setHighlighted(count - 1);
+                return true;
+            default:
+                return false;
         }
     }
     if (count == 0) return false;
     const int k = itemIndex_;
     switch (e.key) {
-        case Key::Up: pick(std::max(k - 1, 0)); return true;
-        case Key::Down: pick(std::min(k + 1, count - 1)); return true;
-        case Key::PageUp: pick(ctrl ? 0 : std::max(k - page, 0)); return true;
-        case Key::PageDown: pick(ctrl ? count - 1 : std::min(k + page, count - 1)); return true;
-        case Key::Home: pick(0); return true;
-        case Key::End: pick(count - 1); return true;
-        default: return false;
+        case Key::Up:
+            pick(std::max(k - 1, 0));
+            return true;
+        case Key::Down:
+            pick(std::min(k + 1, count - 1));
+            return true;
+        case Key::PageUp:
+            pick(ctrl ? 0 : std::max(k - page, 0));
+            return true;
+        case Key::PageDown:
+            pick(ctrl ? count - 1 : std::min(k + page, count - 1));
+            return true;
+        case Key::Home:
+            pick(0);
+            return true;
+        case Key::End:
+            pick(count - 1);
+            return true;
+        default:
+            return false;
     }
 }
 
 void TFlatImageComboBox::mouseDown(const MouseEvent& e) {
     if (e.button != MouseButton::Left) return;
     // A fixed list opens from a click anywhere on the box.
-    if (droppedDown()) closeUp(false);
-    else dropDown();
+    if (droppedDown())
+        closeUp(false);
+    else
+        dropDown();
 }
 
 bool TFlatImageComboBox::mouseWheel(int notches) {
@@ -169,8 +207,10 @@ Rect TFlatImageComboBox::pictureRect() const {
     if (!images) return {};
     const int pw = images->Width(), ph = images->Height();
     if (comboProperties().ShowDescriptions && pw < p.width()) {
-        if (comboProperties().Align == ImageAlign::Left) p.right = p.left + pw;
-        else p.left = p.right - pw;
+        if (comboProperties().Align == ImageAlign::Left)
+            p.right = p.left + pw;
+        else
+            p.left = p.right - pw;
     } else if (!comboProperties().ShowDescriptions) {
         p.left += (p.width() - pw) / 2;
         p.right = p.left + pw;
@@ -189,21 +229,25 @@ Rect TFlatImageComboBox::textRect() const {
     const auto* images = comboProperties().Images;
     if (images) {
         if (images->Width() >= t.width() - 4 || !comboProperties().ShowDescriptions) return {};
-        if (comboProperties().Align == ImageAlign::Left) t.left = p.right + 2;
-        else t.right = p.left - 2;
+        if (comboProperties().Align == ImageAlign::Left)
+            t.left = p.right + 2;
+        else
+            t.right = p.left - 2;
     }
     return {t.left + 2, t.top + 1, t.right - 2, t.bottom - 1};
 }
 
 int TFlatImageComboBox::shownImage() const {
     const auto& items = comboProperties().Items;
-    if (itemIndex_ < 0 || itemIndex_ >= static_cast<int>(items.size())) return comboProperties().DefaultImageIndex;
+    if (itemIndex_ < 0 || itemIndex_ >= static_cast<int>(items.size()))
+        return comboProperties().DefaultImageIndex;
     return items[static_cast<size_t>(itemIndex_)].ImageIndex;
 }
 
 std::string TFlatImageComboBox::shownDescription() const {
     const auto& items = comboProperties().Items;
-    if (itemIndex_ < 0 || itemIndex_ >= static_cast<int>(items.size())) return comboProperties().DefaultDescription;
+    if (itemIndex_ < 0 || itemIndex_ >= static_cast<int>(items.size()))
+        return comboProperties().DefaultDescription;
     return items[static_cast<size_t>(itemIndex_)].Description;
 }
 
@@ -212,8 +256,12 @@ void TFlatImageComboBox::paintContent(Canvas& c, const Rect&) {
     // The drop-down button.
     const Rect br = buttonRect();
     const bool pressed = droppedDown();
-    c.fillRect(br, hot() || hasEditFocus() ? sysColor(SysColor::ButtonFace) : blend(sysColor(SysColor::ButtonFace), colors::white, 96));
-    c.fillRect({br.left, br.top, br.left + 1, br.bottom}, hot() || hasEditFocus() ? sysColor(SysColor::Highlight) : sysColor(SysColor::Window));
+    c.fillRect(br, hot() || hasEditFocus()
+                       ? sysColor(SysColor::ButtonFace)
+                       : blend(sysColor(SysColor::ButtonFace), colors::white, 96));
+    c.fillRect({br.left, br.top, br.left + 1, br.bottom}, hot() || hasEditFocus()
+                                                              ? sysColor(SysColor::Highlight)
+                                                              : sysColor(SysColor::Window));
     const int cx = (br.left + br.right) / 2 + (pressed ? 1 : 0);
     const int cy = (br.top + br.bottom) / 2 - 1 + (pressed ? 1 : 0);
     const Color ink = effectivelyEnabled() ? colors::black : sysColor(SysColor::ButtonShadow);
@@ -226,7 +274,8 @@ void TFlatImageComboBox::paintContent(Canvas& c, const Rect&) {
         images->draw(c, shownImage(), p.topLeft(), effectivelyEnabled());
     }
     const Rect t = textRect();
-    if (!t.empty()) c.drawText(s.font, s.textColor, t, shownDescription(), text::VCenter | text::NoPrefix);
+    if (!t.empty())
+        c.drawText(s.font, s.textColor, t, shownDescription(), text::VCenter | text::NoPrefix);
 }
 
 void TFlatImageComboBox::adjustSize() {

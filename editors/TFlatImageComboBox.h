@@ -22,11 +22,12 @@ enum class ImageAlign { Left, Right };
 enum class DropDownListStyle { FixedList, EditList, EditFixedList };
 
 class TFlatImageComboBoxProperties : public TFlatCustomEditProperties {
-public:
+  public:
     TFlatImageComboBoxProperties() : TFlatCustomEditProperties(false, true) {}
     // Adds an item; without a picture index it takes its own index when the picture list
     // already has that many pictures, else none (-1).
-    TFlatImageComboBoxItem& addItem(const std::string& description, const EditValue& value, int imageIndex = -2);
+    TFlatImageComboBoxItem& addItem(const std::string& description, const EditValue& value,
+                                    int imageIndex = -2);
 
     std::vector<TFlatImageComboBoxItem> Items;
     TFlatImageList* Images = nullptr;
@@ -44,7 +45,7 @@ public:
 // A closed box showing the selected item's picture and description, with a drop-down list of
 // all items. The selected item follows the value: the first item whose value equals it.
 class TFlatImageComboBox : public TFlatCustomEdit {
-public:
+  public:
     static constexpr int kButtonWidth = 17;  // the width of a horizontal scroll bar's arrow
 
     explicit TFlatImageComboBox(Control* parent);
@@ -78,12 +79,12 @@ public:
     bool mouseWheel(int notches) override;
     void focusOut() override;
 
-protected:
+  protected:
     void SynchronizeDisplayValue() override;
     void paintContent(Canvas& canvas, const Rect& inner) override;
     void adjustSize() override;
 
-private:
+  private:
     int lookup(const EditValue& v) const;
     int shownImage() const;
     std::string shownDescription() const;

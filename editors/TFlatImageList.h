@@ -13,7 +13,7 @@ namespace lymn {
 // little-endian length followed by a bitmap file of that length (32 bits per pixel, rows
 // bottom-up, blue-green-red-alpha).
 class TFlatImageList {
-public:
+  public:
     TFlatImageList(int width = 32, int height = 32) : width_(width), height_(height) {}
 
     int Width() const { return width_; }
@@ -25,13 +25,15 @@ public:
     int add(const Bitmap& picture);
     // Adds a picture from its stored form; raises an Error when it is not one.
     int addStored(std::span<const uint8_t> data);
-    const std::vector<uint8_t>& stored(int index) const { return data_.at(static_cast<size_t>(index)); }
+    const std::vector<uint8_t>& stored(int index) const {
+        return data_.at(static_cast<size_t>(index));
+    }
     const Bitmap& picture(int index) const { return pictures_.at(static_cast<size_t>(index)); }
     // Draws picture index with its top-left at p, greyed when not enabled; an index outside
     // the list draws nothing.
     void draw(Canvas& canvas, int index, Point p, bool enabled = true) const;
 
-private:
+  private:
     int width_;
     int height_;
     std::vector<std::vector<uint8_t>> data_;

@@ -127,35 +127,61 @@ bool TFlatInnerEdit::keyDown(const KeyEvent& e) {
         // In a single-line edit Up and Down move like Left and Right.
         case Key::Left:
         case Key::Up:
-            if (!shift && selectionLength() > 0) moveCaret(selectionStart(), false);
-            else moveCaret(caret_ - 1, shift);
+            if (!shift && selectionLength() > 0)
+                moveCaret(selectionStart(), false);
+            else
+                moveCaret(caret_ - 1, shift);
             return true;
         case Key::Right:
         case Key::Down:
-            if (!shift && selectionLength() > 0) moveCaret(selectionStart() + selectionLength(), false);
-            else moveCaret(caret_ + 1, shift);
+            if (!shift && selectionLength() > 0)
+                moveCaret(selectionStart() + selectionLength(), false);
+            else
+                moveCaret(caret_ + 1, shift);
             return true;
-        case Key::Home: moveCaret(0, shift); return true;
-        case Key::End: moveCaret(length(), shift); return true;
-        case Key::Backspace: backspace(); return true;
+        case Key::Home:
+            moveCaret(0, shift);
+            return true;
+        case Key::End:
+            moveCaret(length(), shift);
+            return true;
+        case Key::Backspace:
+            backspace();
+            return true;
         case Key::Delete:
-            if (shift) cut();
-            else deleteForward();
+            if (shift)
+                cut();
+            else
+                deleteForward();
             return true;
         case Key::Insert:
-            if (shift) paste();
-            else if (ctrl) copy();
+            if (shift)
+                paste();
+            else if (ctrl)
+                copy();
             return true;
-        default: break;
+        default:
+            break;
     }
     if (ctrl && !(e.mods & mods::Alt)) {
         switch (static_cast<int>(e.key)) {
-            case 'a': selectAll(); return true;
-            case 'c': copy(); return true;
-            case 'x': cut(); return true;
-            case 'v': paste(); return true;
-            case 'z': undo(); return true;
-            default: break;
+            case 'a':
+                selectAll();
+                return true;
+            case 'c':
+                copy();
+                return true;
+            case 'x':
+                cut();
+                return true;
+            case 'v':
+                paste();
+                return true;
+            case 'z':
+                undo();
+                return true;
+            default:
+                break;
         }
     }
     return false;
@@ -174,7 +200,9 @@ bool TFlatInnerEdit::textInput(const std::string& t) {
 int TFlatInnerEdit::xOf(int index) const {
     Application* app = application();
     if (!app) return index * 6;
-    return app->fonts().textWidth(font(), utf8Encode(std::u32string_view(chars_).substr(0, index))) - scroll_;
+    return app->fonts().textWidth(font(),
+                                  utf8Encode(std::u32string_view(chars_).substr(0, index))) -
+           scroll_;
 }
 
 int TFlatInnerEdit::charAt(int x) const {
@@ -188,8 +216,10 @@ int TFlatInnerEdit::charAt(int x) const {
 void TFlatInnerEdit::scrollToCaret() {
     if (!application()) return;
     const int x = xOf(caret_);
-    if (x < 0) scroll_ += x;
-    else if (x > width() - 2) scroll_ += x - (width() - 2);
+    if (x < 0)
+        scroll_ += x;
+    else if (x > width() - 2)
+        scroll_ += x - (width() - 2);
     scroll_ = std::max(scroll_, 0);
 }
 
@@ -204,7 +234,9 @@ void TFlatInnerEdit::mouseMove(const MouseEvent& e) {
     if (dragging_) moveCaret(charAt(e.pos.x), true);
 }
 
-void TFlatInnerEdit::mouseUp(const MouseEvent&) { dragging_ = false; }
+void TFlatInnerEdit::mouseUp(const MouseEvent&) {
+    dragging_ = false;
+}
 
 void TFlatInnerEdit::focusIn() {
     if (Form* f = form()) f->window().setTextInput(true);

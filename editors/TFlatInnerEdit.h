@@ -12,7 +12,7 @@ namespace lymn {
 // Delete, select all, cut, copy and paste through the clipboard, and one level of undo (Undo
 // again redoes), as the desktop's edit control behaves.
 class TFlatInnerEdit : public Control {
-public:
+  public:
     explicit TFlatInnerEdit(Control* parent);
 
     const std::string& text() const { return text_; }
@@ -56,7 +56,7 @@ public:
     void focusOut() override;
     void paint(Canvas& canvas) override;
 
-private:
+  private:
     void changeTo(std::u32string chars, int caret);
     void moveCaret(int to, bool extend);
     int charAt(int x) const;

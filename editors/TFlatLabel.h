@@ -10,7 +10,7 @@ enum class HAlign { Left, Center, Right };
 enum class VAlign { Top, Center, Bottom };
 
 class TFlatLabelProperties : public TFlatCustomEditProperties {
-public:
+  public:
     TFlatLabelProperties() : TFlatCustomEditProperties(true, true) {}
     HAlign Alignment = HAlign::Left;
     VAlign VertAlignment = VAlign::Top;
@@ -21,13 +21,15 @@ public:
 // A label. Its caption is what the program's handlers read and write: setting the caption it
 // already has does nothing; a new caption becomes the value (as text) and is drawn.
 class TFlatLabel : public TFlatCustomEdit {
-public:
+  public:
     static constexpr int kMarginX = 1;
     static constexpr int kMarginY = 1;
 
     explicit TFlatLabel(Control* parent);
 
-    TFlatLabelProperties& labelProperties() { return static_cast<TFlatLabelProperties&>(properties()); }
+    TFlatLabelProperties& labelProperties() {
+        return static_cast<TFlatLabelProperties&>(properties());
+    }
     const TFlatLabelProperties& labelProperties() const {
         return static_cast<const TFlatLabelProperties&>(properties());
     }
@@ -35,7 +37,7 @@ public:
     void setCaption(const std::string& c) { setText(c); }
     char32_t accelerator() const override;
 
-protected:
+  protected:
     void textChanged() override;
     void SynchronizeDisplayValue() override;
     void paintContent(Canvas& canvas, const Rect& inner) override;
@@ -45,7 +47,7 @@ protected:
     void adjustSize() override;
     void colorChanged() override { invalidate(); }
 
-private:
+  private:
     bool syncing_ = false;
 };
 

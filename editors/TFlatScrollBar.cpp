@@ -29,9 +29,13 @@ void TFlatScrollBar::setPosition(int p) {
     if (onScroll) onScroll(position_);
 }
 
-Rect TFlatScrollBar::upArrow() const { return {0, 0, width(), std::min(kWidth, height() / 2)}; }
+Rect TFlatScrollBar::upArrow() const {
+    return {0, 0, width(), std::min(kWidth, height() / 2)};
+}
 
-Rect TFlatScrollBar::downArrow() const { return {0, height() - std::min(kWidth, height() / 2), width(), height()}; }
+Rect TFlatScrollBar::downArrow() const {
+    return {0, height() - std::min(kWidth, height() / 2), width(), height()};
+}
 
 Rect TFlatScrollBar::thumb() const {
     const int top = upArrow().bottom, bottom = downArrow().top;
@@ -52,8 +56,10 @@ void TFlatScrollBar::paintRaised(Canvas& c, const Rect& r, bool pressed) {
         c.fillRect({r.left, r.top, r.left + 1, r.bottom - 1}, sysColor(SysColor::ButtonHighlight));
         c.fillRect({r.left, r.bottom - 1, r.right, r.bottom}, colors::black);
         c.fillRect({r.right - 1, r.top, r.right, r.bottom}, colors::black);
-        c.fillRect({r.left + 1, r.bottom - 2, r.right - 1, r.bottom - 1}, sysColor(SysColor::ButtonShadow));
-        c.fillRect({r.right - 2, r.top + 1, r.right - 1, r.bottom - 1}, sysColor(SysColor::ButtonShadow));
+        c.fillRect({r.left + 1, r.bottom - 2, r.right - 1, r.bottom - 1},
+                   sysColor(SysColor::ButtonShadow));
+        c.fillRect({r.right - 2, r.top + 1, r.right - 1, r.bottom - 1},
+                   sysColor(SysColor::ButtonShadow));
     }
 }
 
@@ -73,7 +79,9 @@ void TFlatScrollBar::paint(Canvas& c) {
     const Rect track{0, upArrow().bottom, width(), downArrow().top};
     for (int y = track.top; y < track.bottom; ++y)
         for (int x = 0; x < width(); ++x)
-            c.setPixel(x, y, (x + y) % 2 ? sysColor(SysColor::ButtonHighlight) : sysColor(SysColor::ButtonFace));
+            c.setPixel(
+                x, y,
+                (x + y) % 2 ? sysColor(SysColor::ButtonHighlight) : sysColor(SysColor::ButtonFace));
     paintArrow(c, upArrow(), true, held_ == Part::Up);
     paintArrow(c, downArrow(), false, held_ == Part::Down);
     const Rect t = thumb();
@@ -82,23 +90,35 @@ void TFlatScrollBar::paint(Canvas& c) {
 
 void TFlatScrollBar::act() {
     switch (held_) {
-        case Part::Up: setPosition(position_ - 1); break;
-        case Part::Down: setPosition(position_ + 1); break;
-        case Part::PageUp: setPosition(position_ - page_); break;
-        case Part::PageDown: setPosition(position_ + page_); break;
-        default: break;
+        case Part::Up:
+            setPosition(position_ - 1);
+            break;
+        case Part::Down:
+            setPosition(position_ + 1);
+            break;
+        case Part::PageUp:
+            setPosition(position_ - page_);
+            break;
+        case Part::PageDown:
+            setPosition(position_ + page_);
+            break;
+        default:
+            break;
     }
 }
 
 void TFlatScrollBar::mouseDown(const MouseEvent& e) {
     if (e.button != MouseButton::Left) return;
     const Rect t = thumb();
-    if (upArrow().contains(e.pos)) held_ = Part::Up;
-    else if (downArrow().contains(e.pos)) held_ = Part::Down;
+    if (upArrow().contains(e.pos))
+        held_ = Part::Up;
+    else if (downArrow().contains(e.pos))
+        held_ = Part::Down;
     else if (!t.empty() && t.contains(e.pos)) {
         held_ = Part::Thumb;
         dragOffset_ = e.pos.y - t.top;
-    } else if (!t.empty()) held_ = e.pos.y < t.top ? Part::PageUp : Part::PageDown;
+    } else if (!t.empty())
+        held_ = e.pos.y < t.top ? Part::PageUp : Part::PageDown;
     act();
     invalidate();
     if (held_ != Part::Thumb && held_ != Part::None)

@@ -9,7 +9,7 @@ namespace lymn {
 // A vertical scroll bar in the classic look: an arrow button at each end and a thumb on the
 // track between them.
 class TFlatScrollBar : public Control {
-public:
+  public:
     static constexpr int kWidth = 17;
 
     explicit TFlatScrollBar(Control* parent);
@@ -31,7 +31,7 @@ public:
     void mouseUp(const MouseEvent& e) override;
     void timer(int id) override;
 
-private:
+  private:
     static void paintRaised(Canvas& c, const Rect& r, bool pressed);
     void paintArrow(Canvas& c, const Rect& r, bool up, bool pressed) const;
     void act();

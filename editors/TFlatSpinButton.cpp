@@ -38,7 +38,9 @@ void TFlatSpinButton::setAssociate(TFlatTextEdit* edit) {
     // gets them too.
     edit->innerEdit().keyWatchers.push_back([this, edit](const KeyEvent& e, bool down) {
         if (associate_ != edit) return;
-        if (e.key != Key::Up && e.key != Key::Down && e.key != Key::PageUp && e.key != Key::PageDown) return;
+        if (e.key != Key::Up && e.key != Key::Down && e.key != Key::PageUp &&
+            e.key != Key::PageDown)
+            return;
         if (Application* app = application())
             app->post(this, down ? kKeyDownMessage : kKeyUpMessage, static_cast<intptr_t>(e.key),
                       static_cast<intptr_t>(e.mods));
@@ -49,7 +51,8 @@ void TFlatSpinButton::setAssociate(TFlatTextEdit* edit) {
 void TFlatSpinButton::JoinToAssociate() {
     if (!associate_) return;
     Style.font = associate_->currentStyle().font;
-    setBounds(associate_->left() + associate_->width(), associate_->top(), width(), associate_->height());
+    setBounds(associate_->left() + associate_->width(), associate_->top(), width(),
+              associate_->height());
     styleChanged();
 }
 
@@ -79,7 +82,8 @@ void TFlatSpinButton::step(Step s) {
     }
     const auto& p = spinProperties();
     const bool up = s == Step::Up || s == Step::LargeUp;
-    const double increment = (s == Step::LargeUp || s == Step::LargeDown) ? p.LargeIncrement : p.Increment;
+    const double increment =
+        (s == Step::LargeUp || s == Step::LargeDown) ? p.LargeIncrement : p.Increment;
     const auto minimum = static_cast<int64_t>(std::llround(p.MinValue()));
     const auto maximum = static_cast<int64_t>(std::llround(p.MaxValue()));
     int64_t next = value_;
@@ -158,7 +162,8 @@ void TFlatSpinButton::timer(int id) {
     if (id != kRepeatTimer) return;
     Application* app = application();
     if (app) app->setTimer(this, kRepeatTimer, kRepeat);
-    if (pressed_ != Button::None && shownPressed_) step(pressed_ == Button::Up ? Step::Up : Step::Down);
+    if (pressed_ != Button::None && shownPressed_)
+        step(pressed_ == Button::Up ? Step::Up : Step::Down);
 }
 
 void TFlatSpinButton::message(int msg, intptr_t wparam, intptr_t lparam) {
@@ -213,9 +218,12 @@ void TFlatSpinButton::paintContent(Canvas& c, const Rect&) {
         const bool pressed = shownPressed(b) || keyPressed_ == b;
         const bool hot = !pressed && hover_ == b && pressed_ == Button::None;
         Color fill = face;
-        if (!enabled) fill = sysColor(SysColor::ButtonFace);
-        else if (pressed) fill = lightDownedSelectionColor();
-        else if (hot) fill = lightSelectionColor();
+        if (!enabled)
+            fill = sysColor(SysColor::ButtonFace);
+        else if (pressed)
+            fill = lightDownedSelectionColor();
+        else if (hot)
+            fill = lightSelectionColor();
         c.fillRect(r, fill);
         if (enabled && (pressed || hot)) c.frameRect(r, sysColor(SysColor::Highlight));
         // A triangle of widths 5, 3 and 1, centred; one pixel right and down while pressed.

@@ -9,7 +9,7 @@
 namespace lymn {
 
 class TFlatSpinButtonProperties : public TFlatCustomEditProperties {
-public:
+  public:
     TFlatSpinButtonProperties() : TFlatCustomEditProperties(true, true) {}
     void setMinValue(double v) { minValue_ = v; }
     void setMaxValue(double v) { maxValue_ = v; }
@@ -25,14 +25,14 @@ public:
     bool Circular = false;
     bool UseCtrlIncrement = false;
 
-private:
+  private:
     std::optional<double> minValue_;
     std::optional<double> maxValue_;
 };
 
 // A spin edit that shows only its two buttons, stepping the text of the edit it is bound to.
 class TFlatSpinButton : public TFlatCustomEdit {
-public:
+  public:
     enum class Button { None, Up, Down };
     enum class Step { Up, Down, LargeUp, LargeDown };
     static constexpr int kFirstDelay = 400;
@@ -42,7 +42,9 @@ public:
     static constexpr int kKeyUpMessage = 0x0101;
 
     explicit TFlatSpinButton(Control* parent);
-    TFlatSpinButtonProperties& spinProperties() { return static_cast<TFlatSpinButtonProperties&>(properties()); }
+    TFlatSpinButtonProperties& spinProperties() {
+        return static_cast<TFlatSpinButtonProperties&>(properties());
+    }
 
     TFlatTextEdit* associate() const { return associate_; }
     void setAssociate(TFlatTextEdit* edit);
@@ -65,11 +67,11 @@ public:
     void message(int msg, intptr_t wparam, intptr_t lparam) override;
     void loaded() override;
 
-protected:
+  protected:
     void paintContent(Canvas& canvas, const Rect& inner) override;
     void adjustSize() override;
 
-private:
+  private:
     void JoinToAssociate();
     Button buttonAt(Point p) const;
     void release();

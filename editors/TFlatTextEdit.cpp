@@ -14,7 +14,9 @@ TFlatTextEdit::TFlatTextEdit(Control* parent, std::unique_ptr<TFlatCustomEditPro
     placeInner();
 }
 
-bool TFlatTextEdit::hasEditFocus() const { return focused() || inner_->focused(); }
+bool TFlatTextEdit::hasEditFocus() const {
+    return focused() || inner_->focused();
+}
 
 void TFlatTextEdit::focusIn() {
     // The keyboard goes to the inner edit.
@@ -36,7 +38,9 @@ void TFlatTextEdit::setTextMessage(const std::string& value) {
     InternalSetEditValue(EditValue(inner_->text()));
 }
 
-void TFlatTextEdit::SynchronizeDisplayValue() { inner_->setText(editValue().asText()); }
+void TFlatTextEdit::SynchronizeDisplayValue() {
+    inner_->setText(editValue().asText());
+}
 
 void TFlatTextEdit::loaded() {
     TFlatCustomEdit::loaded();
@@ -45,7 +49,8 @@ void TFlatTextEdit::loaded() {
 
 void TFlatTextEdit::placeInner() {
     const int b = borderSize();
-    inner_->setBounds(Rect{b + kInnerMarginX, b + 1, width() - b - kInnerMarginX, height() - b - 1});
+    inner_->setBounds(
+        Rect{b + kInnerMarginX, b + 1, width() - b - kInnerMarginX, height() - b - 1});
     const ResolvedStyle s = currentStyle();
     inner_->setFont(s.font);
     inner_->textColor = s.textColor;

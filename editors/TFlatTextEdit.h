@@ -9,7 +9,7 @@
 namespace lymn {
 
 class TFlatTextEditProperties : public TFlatCustomEditProperties {
-public:
+  public:
     TFlatTextEditProperties() : TFlatCustomEditProperties(true, true) {}
 };
 
@@ -17,7 +17,7 @@ public:
 // program assignment. An assignment made while the edit is still applying an earlier one is
 // not applied: the edit keeps its text and no notification runs.
 class TFlatTextEdit : public TFlatCustomEdit {
-public:
+  public:
     static constexpr int kInnerMarginX = 2;
     static constexpr int kInnerMarginY = 3;
 
@@ -32,13 +32,13 @@ public:
     void focusIn() override;
     void resized() override { placeInner(); }
 
-protected:
+  protected:
     void setTextMessage(const std::string& value) override;
     void SynchronizeDisplayValue() override;
     void adjustSize() override;
     void loaded() override;
 
-private:
+  private:
     void placeInner();
 
     TFlatInnerEdit* inner_;

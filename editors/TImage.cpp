@@ -2,7 +2,9 @@
 
 namespace lymn {
 
-TImage::TImage(Control* parent) : Control(parent) { setBounds(0, 0, 105, 105); }
+TImage::TImage(Control* parent) : Control(parent) {
+    setBounds(0, 0, 105, 105);
+}
 
 void TImage::setPicture(const Bitmap& p) {
     picture_ = p;
@@ -17,8 +19,8 @@ void TImage::setCenter(bool c) {
 
 Rect TImage::pictureRect() const {
     if (!center_) return Rect::ofSize(picture_.size());
-    return Rect::xywh((width() - picture_.width()) / 2, (height() - picture_.height()) / 2, picture_.width(),
-                      picture_.height());
+    return Rect::xywh((width() - picture_.width()) / 2, (height() - picture_.height()) / 2,
+                      picture_.width(), picture_.height());
 }
 
 void TImage::paint(Canvas& c) {
@@ -29,7 +31,9 @@ void TImage::mouseUp(const MouseEvent& e) {
     if (e.button == MouseButton::Left && clientRect().contains(e.pos) && onClick) onClick(*this);
 }
 
-TPanel::TPanel(Control* parent) : Control(parent) { setBounds(0, 0, 185, 41); }
+TPanel::TPanel(Control* parent) : Control(parent) {
+    setBounds(0, 0, 185, 41);
+}
 
 void TPanel::paint(Canvas& c) {
     const Rect r = clientRect();

@@ -7,7 +7,7 @@ namespace lymn {
 
 // A picture on the window, centred in its bounds; clicks go to its click event.
 class TImage : public Control {
-public:
+  public:
     explicit TImage(Control* parent);
 
     const Bitmap& picture() const { return picture_; }
@@ -19,14 +19,14 @@ public:
     void paint(Canvas& canvas) override;
     void mouseUp(const MouseEvent& e) override;
 
-private:
+  private:
     Bitmap picture_;
     bool center_ = true;
 };
 
 // A plain panel: a raised one-pixel bevel around its colour.
 class TPanel : public Control {
-public:
+  public:
     explicit TPanel(Control* parent);
     void paint(Canvas& canvas) override;
 };

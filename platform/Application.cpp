@@ -10,11 +10,14 @@
 
 namespace lymn {
 
-Application::Application(Backend& backend) : backend_(backend), fonts_(std::make_unique<FontSystem>()) {}
+Application::Application(Backend& backend)
+    : backend_(backend), fonts_(std::make_unique<FontSystem>()) {}
 
 Application::~Application() = default;
 
-void Application::registerForm(Form* f) { forms_.push_back(f); }
+void Application::registerForm(Form* f) {
+    forms_.push_back(f);
+}
 
 void Application::unregisterForm(Form* f) {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), f), forms_.end());
@@ -29,7 +32,8 @@ Form* Application::formForWindow(uint32_t id) const {
 }
 
 bool Application::anyFormActive() const {
-    return std::any_of(forms_.begin(), forms_.end(), [](const Form* f) { return f->windowShown() && f->active(); });
+    return std::any_of(forms_.begin(), forms_.end(),
+                       [](const Form* f) { return f->windowShown() && f->active(); });
 }
 
 void Application::run() {
@@ -66,9 +70,9 @@ void Application::dispatch(const InputEvent& e) {
                       e.type == InputEvent::Type::Text;
     if (keys && f->kind() == WindowKind::Popup && f->ownerForm()) f = f->ownerForm();
     Form* modal = modalForm();
-    const bool input = e.type == InputEvent::Type::MouseDown || e.type == InputEvent::Type::MouseUp ||
-                       e.type == InputEvent::Type::KeyDown || e.type == InputEvent::Type::KeyUp ||
-                       e.type == InputEvent::Type::Text;
+    const bool input = e.type == InputEvent::Type::MouseDown ||
+                       e.type == InputEvent::Type::MouseUp || e.type == InputEvent::Type::KeyDown ||
+                       e.type == InputEvent::Type::KeyUp || e.type == InputEvent::Type::Text;
     // While a modal form runs, input for the other forms is dropped (popups opened from the
     // modal form stay usable).
     if (modal && f != modal && input && f->kind() != WindowKind::Popup) return;
@@ -90,7 +94,8 @@ bool Application::fireDueTimer() {
 
 void Application::presentAll() {
     for (Form* f : std::vector<Form*>(forms_))
-        if (std::find(forms_.begin(), forms_.end(), f) != forms_.end()) guarded([f] { f->present(); });
+        if (std::find(forms_.begin(), forms_.end(), f) != forms_.end())
+            guarded([f] { f->present(); });
 }
 
 void Application::processMessages() {
@@ -129,7 +134,9 @@ void Application::runUntil(const std::function<bool()>& done) {
             idle_();
             continue;
         }
-        const int64_t wait = due == std::numeric_limits<int64_t>::max() ? -1 : std::max<int64_t>(0, due - backend_.now());
+        const int64_t wait = due == std::numeric_limits<int64_t>::max()
+                                 ? -1
+                                 : std::max<int64_t>(0, due - backend_.now());
         backend_.waitEvent(wait);
     }
 }
@@ -150,7 +157,10 @@ void Application::runModal(Form& form) {
     struct Pop {
         Application& app;
         Form& f;
-        ~Pop() { app.modal_.erase(std::remove(app.modal_.begin(), app.modal_.end(), &f), app.modal_.end()); }
+        ~Pop() {
+            app.modal_.erase(std::remove(app.modal_.begin(), app.modal_.end(), &f),
+                             app.modal_.end());
+        }
     } pop{*this, form};
     form.show();
     runUntil([&form] { return form.closed(); });
@@ -188,9 +198,11 @@ bool Application::hasTimer(const Control* target, int id) const {
 }
 
 void Application::forget(Control* c) {
-    timers_.erase(std::remove_if(timers_.begin(), timers_.end(), [c](const Timer& t) { return t.target == c; }),
+    timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
+                                 [c](const Timer& t) { return t.target == c; }),
                   timers_.end());
-    posted_.erase(std::remove_if(posted_.begin(), posted_.end(), [c](const Posted& p) { return p.target == c; }),
+    posted_.erase(std::remove_if(posted_.begin(), posted_.end(),
+                                 [c](const Posted& p) { return p.target == c; }),
                   posted_.end());
 }
 
@@ -205,9 +217,13 @@ void Application::showBox(BoxKind kind, const std::string& text) {
     runModal(box);
 }
 
-void Application::messageBox(const std::string& text) { showBox(BoxKind::Message, text); }
+void Application::messageBox(const std::string& text) {
+    showBox(BoxKind::Message, text);
+}
 
-void Application::errorBox(const std::string& message) { showBox(BoxKind::Error, errorBoxText(message)); }
+void Application::errorBox(const std::string& message) {
+    showBox(BoxKind::Error, errorBoxText(message));
+}
 
 void Application::showException(std::exception_ptr e) {
     try {

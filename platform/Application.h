@@ -21,7 +21,7 @@ enum class BoxKind { Message, Error };
 // The application object: the title, the forms, the message loop with its posted messages and
 // timers, modal loops, and the message and error boxes.
 class Application {
-public:
+  public:
     explicit Application(Backend& backend);
     ~Application();
     Application(const Application&) = delete;
@@ -66,7 +66,8 @@ public:
     void forget(Control* c);
 
     // Boxes. The handler, when set, receives them instead of a window (headless use).
-    using BoxHandler = std::function<void(BoxKind, const std::string& caption, const std::string& text)>;
+    using BoxHandler =
+        std::function<void(BoxKind, const std::string& caption, const std::string& text)>;
     void setBoxHandler(BoxHandler h) { boxHandler_ = std::move(h); }
     void messageBox(const std::string& text);
     void errorBox(const std::string& message);
@@ -76,7 +77,7 @@ public:
     // Runs f; an escaping error goes to the error box.
     void guarded(const std::function<void()>& f);
 
-private:
+  private:
     struct Posted {
         Control* target;
         int msg;

@@ -14,7 +14,7 @@ enum class WindowKind { Main, Popup, Dialog, Tooltip };
 
 // One top-level window of a backend. The core composes its pixels and hands them over.
 class BackendWindow {
-public:
+  public:
     virtual ~BackendWindow() = default;
     virtual uint32_t id() const = 0;
     virtual void present(const Bitmap& frame, const std::vector<Rect>& dirty) = 0;
@@ -36,7 +36,7 @@ public:
 
 // The platform below the core: windows, events, the clock, the clipboard.
 class Backend {
-public:
+  public:
     virtual ~Backend() = default;
     virtual bool headless() const = 0;
     virtual std::unique_ptr<BackendWindow> createWindow(WindowKind kind, const Rect& screenBounds,

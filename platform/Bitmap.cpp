@@ -12,7 +12,9 @@ uint32_t le16(std::span<const uint8_t> b, size_t at) {
     return static_cast<uint32_t>(b[at]) | (static_cast<uint32_t>(b[at + 1]) << 8);
 }
 
-uint32_t le32(std::span<const uint8_t> b, size_t at) { return le16(b, at) | (le16(b, at + 2) << 16); }
+uint32_t le32(std::span<const uint8_t> b, size_t at) {
+    return le16(b, at) | (le16(b, at + 2) << 16);
+}
 
 void put16(std::vector<uint8_t>& v, uint32_t x) {
     v.push_back(static_cast<uint8_t>(x));
@@ -26,7 +28,9 @@ void put32(std::vector<uint8_t>& v, uint32_t x) {
 
 }  // namespace
 
-Bitmap::Bitmap(int width, int height, Color fill) { resize(width, height, fill); }
+Bitmap::Bitmap(int width, int height, Color fill) {
+    resize(width, height, fill);
+}
 
 void Bitmap::resize(int width, int height, Color fill) {
     width_ = std::max(width, 0);

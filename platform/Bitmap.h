@@ -11,7 +11,7 @@ namespace lymn {
 
 // A 32-bit picture, pixels 0xAARRGGBB, rows top to bottom.
 class Bitmap {
-public:
+  public:
     Bitmap() = default;
     Bitmap(int width, int height, Color fill = colors::black);
 
@@ -41,7 +41,7 @@ public:
 
     friend bool operator==(const Bitmap&, const Bitmap&) = default;
 
-private:
+  private:
     size_t index(int x, int y) const { return static_cast<size_t>(y) * width_ + x; }
 
     int width_ = 0;

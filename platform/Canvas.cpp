@@ -32,9 +32,13 @@ Canvas::Canvas(Bitmap& target, FontSystem* fonts) : target_(target), fonts_(font
     state_.clip = target.rect();
 }
 
-Canvas::~Canvas() { assert(stack_.empty() && "Canvas save/restore out of balance"); }
+Canvas::~Canvas() {
+    assert(stack_.empty() && "Canvas save/restore out of balance");
+}
 
-void Canvas::save() { stack_.push_back(state_); }
+void Canvas::save() {
+    stack_.push_back(state_);
+}
 
 void Canvas::restore() {
     if (stack_.empty()) throw Error("Canvas restore without save");
@@ -47,7 +51,9 @@ void Canvas::translate(int dx, int dy) {
     state_.origin.y += dy;
 }
 
-void Canvas::intersectClip(const Rect& local) { state_.clip = state_.clip.intersected(toTarget(local)); }
+void Canvas::intersectClip(const Rect& local) {
+    state_.clip = state_.clip.intersected(toTarget(local));
+}
 
 void Canvas::setPixel(int x, int y, Color c) {
     const Point p{x + state_.origin.x, y + state_.origin.y};
@@ -79,13 +85,17 @@ void Canvas::frameRect(const Rect& r, Color c, int width) {
 
 void Canvas::line(Point a, Point b, Color c) {
     if (a.y == b.y) {
-        if (b.x > a.x) fillRect({a.x, a.y, b.x, a.y + 1}, c);
-        else fillRect({b.x + 1, a.y, a.x + 1, a.y + 1}, c);
+        if (b.x > a.x)
+            fillRect({a.x, a.y, b.x, a.y + 1}, c);
+        else
+            fillRect({b.x + 1, a.y, a.x + 1, a.y + 1}, c);
         return;
     }
     if (a.x == b.x) {
-        if (b.y > a.y) fillRect({a.x, a.y, a.x + 1, b.y}, c);
-        else fillRect({a.x, b.y + 1, a.x + 1, a.y + 1}, c);
+        if (b.y > a.y)
+            fillRect({a.x, a.y, a.x + 1, b.y}, c);
+        else
+            fillRect({a.x, b.y + 1, a.x + 1, a.y + 1}, c);
         return;
     }
     // Bresenham, end point excluded.
@@ -107,12 +117,15 @@ void Canvas::line(Point a, Point b, Color c) {
     }
 }
 
-void Canvas::drawBitmap(const Bitmap& src, Point at) { drawBitmap(src, src.rect(), at); }
+void Canvas::drawBitmap(const Bitmap& src, Point at) {
+    drawBitmap(src, src.rect(), at);
+}
 
 void Canvas::drawBitmap(const Bitmap& src, const Rect& from, Point at) {
     const Rect f = from.intersected(src.rect());
     const Point shift{at.x + f.left - from.left, at.y + f.top - from.top};
-    const Rect t = toTarget(Rect::xywh(shift.x, shift.y, f.width(), f.height())).intersected(state_.clip);
+    const Rect t =
+        toTarget(Rect::xywh(shift.x, shift.y, f.width(), f.height())).intersected(state_.clip);
     const int sx0 = f.left + (t.left - (shift.x + state_.origin.x));
     const int sy0 = f.top + (t.top - (shift.y + state_.origin.y));
     for (int y = t.top; y < t.bottom; ++y) {
@@ -125,7 +138,9 @@ void Canvas::drawBitmap(const Bitmap& src, const Rect& from, Point at) {
 namespace {
 
 // Source coordinate of destination offset d when n source pixels are stretched over m.
-inline int mapStretch(int d, int n, int m) { return static_cast<int>((static_cast<long long>(d) * n) / m); }
+inline int mapStretch(int d, int n, int m) {
+    return static_cast<int>((static_cast<long long>(d) * n) / m);
+}
 
 }  // namespace
 
@@ -169,7 +184,8 @@ void Canvas::stretchBitmapKeyed(const Bitmap& src, const Rect& from, const Rect&
 }
 
 void Canvas::drawBitmapAlpha(const Bitmap& src, Point at) {
-    const Rect t = toTarget(Rect::xywh(at.x, at.y, src.width(), src.height())).intersected(state_.clip);
+    const Rect t =
+        toTarget(Rect::xywh(at.x, at.y, src.width(), src.height())).intersected(state_.clip);
     const Point o = toTarget(Rect::xywh(at.x, at.y, 0, 0)).topLeft();
     for (int y = t.top; y < t.bottom; ++y) {
         const uint32_t* s = src.row(y - o.y);
@@ -180,9 +196,11 @@ void Canvas::drawBitmapAlpha(const Bitmap& src, Point at) {
             if (a == 0) continue;
             const Color dc = Color::fromPixel(d[x]);
             auto ch = [a](uint32_t sv, uint32_t dv) {
-                return static_cast<uint8_t>(std::min<uint32_t>(255, sv + (dv * (255 - a) + 127) / 255));
+                return static_cast<uint8_t>(
+                    std::min<uint32_t>(255, sv + (dv * (255 - a) + 127) / 255));
             };
-            d[x] = Color{ch((p >> 16) & 0xFF, dc.r), ch((p >> 8) & 0xFF, dc.g), ch(p & 0xFF, dc.b)}.pixel();
+            d[x] = Color{ch((p >> 16) & 0xFF, dc.r), ch((p >> 8) & 0xFF, dc.g), ch(p & 0xFF, dc.b)}
+                       .pixel();
         }
     }
 }
@@ -195,7 +213,8 @@ void Canvas::fillPattern(const Rect& r, const Bitmap& pattern) {
         const int py = ((y - state_.origin.y) % ph + ph) % ph;
         const uint32_t* s = pattern.row(py);
         uint32_t* d = target_.row(y);
-        for (int x = t.left; x < t.right; ++x) d[x] = s[((x - state_.origin.x) % pw + pw) % pw] | 0xFF000000u;
+        for (int x = t.left; x < t.right; ++x)
+            d[x] = s[((x - state_.origin.x) % pw + pw) % pw] | 0xFF000000u;
     }
 }
 
@@ -218,7 +237,8 @@ void Canvas::drawFocusRect(const Rect& r) {
     if (r.empty()) return;
     auto invert = [&](int x, int y) {
         const Point p{x + state_.origin.x, y + state_.origin.y};
-        if (state_.clip.contains(p)) target_.setPixel(p.x, p.y, target_.pixel(p.x, p.y) ^ 0x00FFFFFFu);
+        if (state_.clip.contains(p))
+            target_.setPixel(p.x, p.y, target_.pixel(p.x, p.y) ^ 0x00FFFFFFu);
     };
     // Every other pixel along the outline, starting at the top-left corner.
     int i = 0;
@@ -239,7 +259,8 @@ FontMetrics Canvas::fontMetrics(const FontSpec& font) const {
 
 Size Canvas::measureText(const FontSpec& font, std::string_view text, unsigned flags) const {
     if (!fonts_) throw Error("Canvas has no fonts");
-    const std::string shown = (flags & text::NoPrefix) ? std::string(text) : processPrefix(text).display;
+    const std::string shown =
+        (flags & text::NoPrefix) ? std::string(text) : processPrefix(text).display;
     return {fonts_->textWidth(font, shown), fonts_->metrics(font).height()};
 }
 
@@ -247,19 +268,26 @@ void Canvas::drawText(const FontSpec& font, Color color, const Rect& r, std::str
                       unsigned flags) {
     if (!fonts_) throw Error("Canvas has no fonts");
     PrefixedText p;
-    if (flags & text::NoPrefix) p.display = std::string(text);
-    else p = processPrefix(text);
+    if (flags & text::NoPrefix)
+        p.display = std::string(text);
+    else
+        p = processPrefix(text);
     const int width = fonts_->textWidth(font, p.display);
     const FontMetrics m = fonts_->metrics(font);
     int x = r.left;
-    if (flags & text::HCenter) x = r.left + (r.width() - width) / 2;
-    else if (flags & text::Right) x = r.right - width;
+    if (flags & text::HCenter)
+        x = r.left + (r.width() - width) / 2;
+    else if (flags & text::Right)
+        x = r.right - width;
     int y = r.top;
-    if (flags & text::VCenter) y = r.top + (r.height() - m.height()) / 2;
-    else if (flags & text::Bottom) y = r.bottom - m.height();
+    if (flags & text::VCenter)
+        y = r.top + (r.height() - m.height()) / 2;
+    else if (flags & text::Bottom)
+        y = r.bottom - m.height();
     CanvasSaver saver(*this);
     if (!(flags & text::NoClip)) intersectClip(r);
-    fonts_->drawText(target_, state_.clip, x + state_.origin.x, y + state_.origin.y, font, color, p.display);
+    fonts_->drawText(target_, state_.clip, x + state_.origin.x, y + state_.origin.y, font, color,
+                     p.display);
     if (p.underline >= 0) {
         const auto chars = utf8Decode(p.display);
         const std::string before = utf8Encode(std::u32string_view(chars).substr(0, p.underline));
@@ -272,7 +300,8 @@ void Canvas::drawText(const FontSpec& font, Color color, const Rect& r, std::str
 
 void Canvas::drawTextAt(const FontSpec& font, Color color, Point p, std::string_view text) {
     if (!fonts_) throw Error("Canvas has no fonts");
-    fonts_->drawText(target_, state_.clip, p.x + state_.origin.x, p.y + state_.origin.y, font, color, text);
+    fonts_->drawText(target_, state_.clip, p.x + state_.origin.x, p.y + state_.origin.y, font,
+                     color, text);
 }
 
 }  // namespace lymn

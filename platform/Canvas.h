@@ -32,7 +32,7 @@ PrefixedText processPrefix(std::string_view caption);
 // Draws into a bitmap. Callers draw in local coordinates: the state (origin and clip) is a stack
 // saved and restored around each piece of drawing.
 class Canvas {
-public:
+  public:
     Canvas(Bitmap& target, FontSystem* fonts = nullptr);
     ~Canvas();
     Canvas(const Canvas&) = delete;
@@ -76,13 +76,14 @@ public:
 
     // Text.
     FontMetrics fontMetrics(const FontSpec& font) const;
-    Size measureText(const FontSpec& font, std::string_view text, unsigned flags = text::Left) const;
+    Size measureText(const FontSpec& font, std::string_view text,
+                     unsigned flags = text::Left) const;
     void drawText(const FontSpec& font, Color color, const Rect& r, std::string_view text,
                   unsigned flags = text::Left);
     // One line with its top-left at p, no prefix processing, clipped by the canvas only.
     void drawTextAt(const FontSpec& font, Color color, Point p, std::string_view text);
 
-private:
+  private:
     struct State {
         Point origin;
         Rect clip;  // target coordinates
@@ -97,13 +98,13 @@ private:
 
 // Saves the canvas state and restores it at the end of the scope.
 class CanvasSaver {
-public:
+  public:
     explicit CanvasSaver(Canvas& c) : canvas_(c) { canvas_.save(); }
     ~CanvasSaver() { canvas_.restore(); }
     CanvasSaver(const CanvasSaver&) = delete;
     CanvasSaver& operator=(const CanvasSaver&) = delete;
 
-private:
+  private:
     Canvas& canvas_;
 };
 

@@ -40,7 +40,8 @@ void Control::setParent(Control* parent) {
     if (parent == parent_ || !parent_ || !parent) return;
     if (isAncestorOf(parent)) throw Error("A control cannot be placed inside itself");
     auto& siblings = parent_->children_;
-    auto it = std::find_if(siblings.begin(), siblings.end(), [this](auto& p) { return p.get() == this; });
+    auto it =
+        std::find_if(siblings.begin(), siblings.end(), [this](auto& p) { return p.get() == this; });
     if (it == siblings.end()) return;
     invalidate();
     if (Form* f = form()) f->controlDestroyed(this);
@@ -53,7 +54,8 @@ void Control::setParent(Control* parent) {
 }
 
 void Control::removeChild(Control* child) {
-    auto it = std::find_if(children_.begin(), children_.end(), [child](auto& p) { return p.get() == child; });
+    auto it = std::find_if(children_.begin(), children_.end(),
+                           [child](auto& p) { return p.get() == child; });
     if (it == children_.end()) return;
     child->invalidate();
     std::unique_ptr<Control> doomed = std::move(*it);
@@ -77,7 +79,9 @@ Form* Control::form() {
     return dynamic_cast<Form*>(c);
 }
 
-const Form* Control::form() const { return const_cast<Control*>(this)->form(); }
+const Form* Control::form() const {
+    return const_cast<Control*>(this)->form();
+}
 
 Application* Control::application() const {
     const Form* f = form();
@@ -110,7 +114,9 @@ void Control::alignTo(const Rect& r) {
     }
 }
 
-bool Control::canResize(Rect&) { return true; }
+bool Control::canResize(Rect&) {
+    return true;
+}
 
 Point Control::toForm(Point local) const {
     Point p = local;
@@ -229,7 +235,9 @@ void Control::propagateParentFont() {
         }
 }
 
-bool Control::canFocus() const { return acceptsFocus() && showing() && effectivelyEnabled(); }
+bool Control::canFocus() const {
+    return acceptsFocus() && showing() && effectivelyEnabled();
+}
 
 bool Control::focused() const {
     const Form* f = form();
@@ -277,7 +285,9 @@ void Control::sendToBack() {
     invalidate();
 }
 
-void Control::invalidate() { invalidate(clientRect()); }
+void Control::invalidate() {
+    invalidate(clientRect());
+}
 
 void Control::invalidate(const Rect& local) {
     if (!showing()) return;
@@ -329,11 +339,21 @@ void Control::mouseLeave() {
     if (onMouseLeave) onMouseLeave(*this);
 }
 
-bool Control::mouseWheel(int) { return false; }
-bool Control::keyDown(const KeyEvent&) { return false; }
-bool Control::keyUp(const KeyEvent&) { return false; }
-bool Control::textInput(const std::string&) { return false; }
-bool Control::wantsKey(const KeyEvent&) const { return false; }
+bool Control::mouseWheel(int) {
+    return false;
+}
+bool Control::keyDown(const KeyEvent&) {
+    return false;
+}
+bool Control::keyUp(const KeyEvent&) {
+    return false;
+}
+bool Control::textInput(const std::string&) {
+    return false;
+}
+bool Control::wantsKey(const KeyEvent&) const {
+    return false;
+}
 void Control::focusIn() {}
 void Control::focusOut() {}
 void Control::timer(int) {}

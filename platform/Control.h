@@ -22,7 +22,7 @@ enum class Align { None, Top, Bottom, Left, Right, Client };
 // A node of the window's control tree. A parent owns its children; children are painted and
 // hit in their order, the last one on top. Positions are relative to the parent.
 class Control {
-public:
+  public:
     explicit Control(Control* parent);
     virtual ~Control();
     Control(const Control&) = delete;
@@ -169,14 +169,14 @@ public:
     std::function<void(Control&)> onMouseEnter;
     std::function<void(Control&)> onMouseLeave;
 
-protected:
+  protected:
     void adopt(std::unique_ptr<Control> child);
     void destroyChildren();
     virtual void childAdded(Control&) {}
     virtual void childRemoved(Control&) {}
     void propagateParentFont();
 
-private:
+  private:
     // Sets the bounds on behalf of the parent's alignment, without realigning the parent.
     void alignTo(const Rect& r);
 

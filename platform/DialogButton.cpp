@@ -2,7 +2,8 @@
 
 namespace lymn {
 
-DialogButton::DialogButton(Control* parent, std::string caption) : Control(parent), caption_(std::move(caption)) {
+DialogButton::DialogButton(Control* parent, std::string caption)
+    : Control(parent), caption_(std::move(caption)) {
     setTabStop(true);
 }
 
@@ -35,7 +36,8 @@ void DialogButton::paint(Canvas& c) {
         c.fillRect({b.right - 2, b.top + 1, b.right - 1, b.bottom - 1}, shadow);
     }
     const Rect text = pressed_ ? r.translated(1, 1) : r;
-    c.drawText(font(), sysColor(SysColor::ButtonText), text, caption_, text::HCenter | text::VCenter);
+    c.drawText(font(), sysColor(SysColor::ButtonText), text, caption_,
+               text::HCenter | text::VCenter);
     if (focused()) c.drawFocusRect(r.inflated(-4, -4));
 }
 

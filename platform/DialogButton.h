@@ -8,7 +8,7 @@ namespace lymn {
 
 // The classic raised push button of the platform's own dialogs (the message boxes).
 class DialogButton : public Control {
-public:
+  public:
     DialogButton(Control* parent, std::string caption);
 
     const std::string& caption() const { return caption_; }
@@ -23,7 +23,7 @@ public:
     void focusIn() override { invalidate(); }
     void focusOut() override;
 
-private:
+  private:
     void setPressed(bool p);
 
     std::string caption_;

@@ -7,13 +7,13 @@ namespace lymn {
 
 // The program's error class: every failure is raised as one of these with its message text.
 class Error : public std::runtime_error {
-public:
+  public:
     explicit Error(const std::string& message) : std::runtime_error(message) {}
 };
 
 // An error that the message loop drops without showing anything.
 class Abort : public Error {
-public:
+  public:
     Abort() : Error("Operation aborted") {}
 };
 

@@ -47,7 +47,9 @@ enum class Key : int {
     F12,
 };
 
-inline Key charKey(char c) { return static_cast<Key>(static_cast<unsigned char>(c)); }
+inline Key charKey(char c) {
+    return static_cast<Key>(static_cast<unsigned char>(c));
+}
 
 enum class Cursor { Arrow, IBeam, Hand, SizeWE, SizeNS, SizeNWSE, SizeNESW, SizeAll };
 

@@ -35,10 +35,13 @@ bool isDirectory(const Path& p) {
     return ::stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool createDirectory(const Path& p) { return ::mkdir(p.c_str(), 0777) == 0; }
+bool createDirectory(const Path& p) {
+    return ::mkdir(p.c_str(), 0777) == 0;
+}
 
 bool renameNoReplace(const Path& from, const Path& to) {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
     if (errno != EINVAL && errno != ENOSYS) return false;
     // File systems without the flag: a hard link never replaces either.
     if (::link(from.c_str(), to.c_str()) != 0) return false;
@@ -90,7 +93,8 @@ bool copyReplace(const Path& from, const Path& to, Flush flush) {
     const Path tmp = temporaryBeside(to);
     // The copy keeps the source's permissions, but its owner may always write it, so a copy of a
     // read-only file (the program's scratch copies) can be rewritten and replaced later.
-    UniqueFd out(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, (st.st_mode & 07777) | 0200));
+    UniqueFd out(
+        ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, (st.st_mode & 07777) | 0200));
     if (!out) return false;
     bool ok = true;
     std::vector<uint8_t> buffer(1 << 16);
@@ -111,11 +115,14 @@ bool copyReplace(const Path& from, const Path& to, Flush flush) {
     return ok;
 }
 
-bool remove(const Path& p) { return ::unlink(p.c_str()) == 0; }
+bool remove(const Path& p) {
+    return ::unlink(p.c_str()) == 0;
+}
 
 std::optional<UniqueFd> openExistingExclusive(const Path& p) {
     struct stat st {};
-    if (::stat(p.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || !writable(p, st)) return std::nullopt;
+    if (::stat(p.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || !writable(p, st))
+        return std::nullopt;
     UniqueFd fd(::open(p.c_str(), O_WRONLY | O_CLOEXEC));
     if (!fd) return std::nullopt;
     if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) return std::nullopt;

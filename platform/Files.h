@@ -11,7 +11,7 @@ namespace lymn {
 
 // A file descriptor closed when it goes out of scope.
 class UniqueFd {
-public:
+  public:
     UniqueFd() = default;
     explicit UniqueFd(int fd) : fd_(fd) {}
     ~UniqueFd();
@@ -27,7 +27,7 @@ public:
     }
     explicit operator bool() const { return fd_ >= 0; }
 
-private:
+  private:
     int fd_ = -1;
 };
 
@@ -43,10 +43,10 @@ bool createDirectory(const Path& p);
 bool renameNoReplace(const Path& from, const Path& to);
 // Copies, replacing the target atomically: the new contents go to a temporary file in the
 // target's folder, are flushed, and are renamed over the target, so the target is always either
-// the old or the new file. Like the desktop's copy, a read-only target is not replaced; the copy keeps the
-// source's permissions plus its owner's write permission.
-// flush: the new contents reach the disk before the rename (a copy over a file that must survive
-// a power cut); a scratch copy may leave it to the system.
+// the old or the new file. Like the desktop's copy, a read-only target is not replaced; the copy
+// keeps the source's permissions plus its owner's write permission. flush: the new contents reach
+// the disk before the rename (a copy over a file that must survive a power cut); a scratch copy may
+// leave it to the system.
 enum class Flush { Yes, No };
 bool copyReplace(const Path& from, const Path& to, Flush flush = Flush::Yes);
 bool remove(const Path& p);
@@ -60,11 +60,11 @@ bool writeAll(const Path& p, std::span<const uint8_t> bytes);
 Path executableFolder();
 // Holds an exclusive lock file while it lives (blocking until the lock is free).
 class LockFile {
-public:
+  public:
     explicit LockFile(const Path& p);
     bool locked() const { return static_cast<bool>(fd_); }
 
-private:
+  private:
     UniqueFd fd_;
 };
 

@@ -43,12 +43,12 @@ std::vector<FaceRequest> chainFor(const std::string& face) {
 }
 
 struct Glyph {
-    int left = 0;     // bitmap left edge relative to the pen
-    int top = 0;      // bitmap top relative to the baseline, upwards
+    int left = 0;  // bitmap left edge relative to the pen
+    int top = 0;   // bitmap top relative to the baseline, upwards
     int width = 0;
     int height = 0;
     int advance = 0;
-    int face = -1;    // index in the chain that rendered it
+    int face = -1;  // index in the chain that rendered it
     std::vector<uint8_t> coverage;
 };
 
@@ -310,8 +310,10 @@ struct FontSystem::Impl {
                 g.coverage[static_cast<size_t>(y) * g.width + x] = v;
             }
         }
-        if (synthBold && (!outline || strike >= 0)) embolden(g);
-        else if (synthBold) g.advance += 1;
+        if (synthBold && (!outline || strike >= 0))
+            embolden(g);
+        else if (synthBold)
+            g.advance += 1;
         return true;
     }
 
@@ -349,7 +351,8 @@ FontMetrics FontSystem::metrics(const FontSpec& font) {
 int FontSystem::textWidth(const FontSpec& font, std::string_view text) {
     const int chain = impl_->chainId(font.face);
     int width = 0;
-    for (char32_t ch : utf8Decode(text)) width += impl_->glyph(chain, font.height, font.bold, ch).advance;
+    for (char32_t ch : utf8Decode(text))
+        width += impl_->glyph(chain, font.height, font.bold, ch).advance;
     return width;
 }
 
@@ -409,8 +412,9 @@ Bitmap FontSystem::colorGlyph(const std::string& family, char32_t ch) {
             if (bm.pixel_mode == FT_PIXEL_MODE_BGRA) {
                 const unsigned char* p = row + 4 * x;
                 // Premultiplied BGRA.
-                out.setPixel(x, y, (uint32_t{p[3]} << 24) | (uint32_t{p[2]} << 16) |
-                                       (uint32_t{p[1]} << 8) | p[0]);
+                out.setPixel(
+                    x, y,
+                    (uint32_t{p[3]} << 24) | (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0]);
             } else {
                 const uint32_t a = row[x];
                 out.setPixel(x, y, a << 24);
@@ -420,6 +424,8 @@ Bitmap FontSystem::colorGlyph(const std::string& family, char32_t ch) {
     return out;
 }
 
-size_t FontSystem::cachedGlyphs() const { return impl_->glyphs.size(); }
+size_t FontSystem::cachedGlyphs() const {
+    return impl_->glyphs.size();
+}
 
 }  // namespace lymn

@@ -19,7 +19,7 @@ struct FontMetrics {
 // layout are mapped explicitly: "宋体" to AR PL UMing's bitmap strikes, the Latin faces to DejaVu
 // Sans with Chinese falling back to UMing, "华文行楷" to AR PL UKai. Glyphs are cached.
 class FontSystem {
-public:
+  public:
     FontSystem();
     ~FontSystem();
     FontSystem(const FontSystem&) = delete;
@@ -36,7 +36,7 @@ public:
     Bitmap colorGlyph(const std::string& family, char32_t ch);
     size_t cachedGlyphs() const;
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -46,7 +46,9 @@ Cursor borderCursor(HitTest h) {
     }
 }
 
-bool touches(const Rect& a, const Rect& b) { return a.inflated(1, 1).intersects(b); }
+bool touches(const Rect& a, const Rect& b) {
+    return a.inflated(1, 1).intersects(b);
+}
 
 }  // namespace
 
@@ -119,7 +121,8 @@ void Form::setPosition(Point p) {
 
 void Form::centerOnScreen() {
     const Rect area = app_.backend().workArea();
-    setPosition({area.left + (area.width() - width()) / 2, area.top + (area.height() - height()) / 2});
+    setPosition(
+        {area.left + (area.width() - width()) / 2, area.top + (area.height() - height()) / 2});
 }
 
 void Form::setMinimumSize(Size s) {
@@ -128,7 +131,9 @@ void Form::setMinimumSize(Size s) {
     window_->setMinimumSize(s);
 }
 
-void Form::setMaximumSize(Size s) { maximum_ = s; }
+void Form::setMaximumSize(Size s) {
+    maximum_ = s;
+}
 
 void Form::minimize() {
     minimized_ = true;
@@ -140,7 +145,9 @@ int Form::addHook(Hook hook) {
     return nextHook_++;
 }
 
-void Form::removeHook(int id) { hooks_.erase(id); }
+void Form::removeHook(int id) {
+    hooks_.erase(id);
+}
 
 void Form::dispatchHooks(FormMessage& m) {
     // A hook may add or remove hooks while it runs.
@@ -178,7 +185,8 @@ void Form::track(Point global) {
     const bool left = h == HitTest::Left || h == HitTest::TopLeft || h == HitTest::BottomLeft;
     const bool right = h == HitTest::Right || h == HitTest::TopRight || h == HitTest::BottomRight;
     const bool top = h == HitTest::Top || h == HitTest::TopLeft || h == HitTest::TopRight;
-    const bool bottom = h == HitTest::Bottom || h == HitTest::BottomLeft || h == HitTest::BottomRight;
+    const bool bottom =
+        h == HitTest::Bottom || h == HitTest::BottomLeft || h == HitTest::BottomRight;
     auto clampW = [this](int w) {
         w = std::max(w, std::max(minimum_.width, 1));
         return maximum_.width > 0 ? std::min(w, maximum_.width) : w;
@@ -319,7 +327,8 @@ void Form::updateHover(Control* now) {
     if (old) old->mouseLeave();
     if (hover_ == now && now) now->mouseEnter();
     hideHint();
-    if (hover_ && hover_->showHint() && !hover_->hint().empty()) app_.setTimer(this, kHintTimer, kHintDelay);
+    if (hover_ && hover_->showHint() && !hover_->hint().empty())
+        app_.setTimer(this, kHintTimer, kHintDelay);
 }
 
 void Form::hideHint() {
@@ -327,7 +336,9 @@ void Form::hideHint() {
     if (hint_) hint_->hide();
 }
 
-bool Form::hintShown() const { return hint_ && hint_->windowShown(); }
+bool Form::hintShown() const {
+    return hint_ && hint_->windowShown();
+}
 
 void Form::timer(int id) {
     if (id == kFocusCheckTimer) {
@@ -350,8 +361,10 @@ HitTest Form::hitTestAt(Point pos) {
 void Form::updateCursor(Point pos) {
     const HitTest h = hitTestAt(pos);
     Cursor c = Cursor::Arrow;
-    if (isBorder(h)) c = borderCursor(h);
-    else if (hover_) c = hover_->cursor();
+    if (isBorder(h))
+        c = borderCursor(h);
+    else if (hover_)
+        c = hover_->cursor();
     if (c == cursor_) return;
     cursor_ = c;
     window_->setCursor(c);

@@ -29,7 +29,7 @@ struct FormMessage {
 
 // A top-level window: the root of a control tree, composed into its own frame buffer.
 class Form : public Control {
-public:
+  public:
     explicit Form(Application& app, WindowKind kind = WindowKind::Main);
     ~Form() override;
 
@@ -125,10 +125,10 @@ public:
     // Runs the creation event (errors go to the error box, the form stays).
     void created();
 
-protected:
+  protected:
     void resized() override;
 
-private:
+  private:
     struct Tracking {
         bool active = false;
         HitTest what = HitTest::Nowhere;

@@ -33,7 +33,9 @@ struct Rect {
     Size size() const { return {width(), height()}; }
     Point topLeft() const { return {left, top}; }
     bool empty() const { return right <= left || bottom <= top; }
-    bool contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool contains(Point p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     Rect translated(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
     Rect translated(Point d) const { return translated(d.x, d.y); }
     Rect inflated(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }

@@ -31,7 +31,8 @@ void HintWindow::showAt(const std::string& text, Point screen) {
 void HintWindow::paint(Canvas& c) {
     c.fillRect(clientRect(), color());
     c.frameRect(clientRect(), colors::black);
-    c.drawText(kHintFont, colors::black, clientRect().inflated(-4, -2), text_, text::VCenter | text::NoPrefix);
+    c.drawText(kHintFont, colors::black, clientRect().inflated(-4, -2), text_,
+               text::VCenter | text::NoPrefix);
 }
 
 }  // namespace lymn

@@ -36,7 +36,8 @@ int32_t strToInt(std::string_view text) {
     if (i < text.size() && text[i] == '$') {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }
@@ -53,10 +54,18 @@ int32_t strToInt(std::string_view text) {
     return static_cast<int32_t>(negative ? -value : value);
 }
 
-std::string intToStr(int64_t value) { return std::to_string(value); }
+std::string intToStr(int64_t value) {
+    return std::to_string(value);
+}
 
-int32_t checkedAdd(int32_t a, int32_t b) { return checked(int64_t{a} + b); }
-int32_t checkedSub(int32_t a, int32_t b) { return checked(int64_t{a} - b); }
-int32_t checkedMul(int32_t a, int32_t b) { return checked(int64_t{a} * b); }
+int32_t checkedAdd(int32_t a, int32_t b) {
+    return checked(int64_t{a} + b);
+}
+int32_t checkedSub(int32_t a, int32_t b) {
+    return checked(int64_t{a} - b);
+}
+int32_t checkedMul(int32_t a, int32_t b) {
+    return checked(int64_t{a} * b);
+}
 
 }  // namespace lymn

@@ -13,8 +13,8 @@ const FontSpec kCaptionFont{"Tahoma", 11, true, colors::white};
 
 }  // namespace
 
-std::vector<std::string> MessageBoxForm::wrap(FontSystem& fonts, const FontSpec& font, const std::string& text,
-                                              int maxWidth) {
+std::vector<std::string> MessageBoxForm::wrap(FontSystem& fonts, const FontSpec& font,
+                                              const std::string& text, int maxWidth) {
     std::vector<std::string> out;
     const auto chars = utf8Decode(text);
     std::u32string line;
@@ -46,7 +46,8 @@ std::vector<std::string> MessageBoxForm::wrap(FontSystem& fonts, const FontSpec&
     return out;
 }
 
-MessageBoxForm::MessageBoxForm(Application& app, BoxKind kind, const std::string& caption, const std::string& text)
+MessageBoxForm::MessageBoxForm(Application& app, BoxKind kind, const std::string& caption,
+                               const std::string& text)
     : Form(app, WindowKind::Dialog), kind_(kind) {
     setFont(kBoxFont);
     setCaption(caption);
@@ -107,8 +108,10 @@ void MessageBoxForm::paintStopSign(Canvas& c, Point at) const {
         for (int x = 0; x < kIconSize; ++x) {
             const double dx = x - r, dy = y - r;
             const double d2 = dx * dx + dy * dy;
-            if (d2 <= (r - 1) * (r - 1)) c.setPixel(at.x + x, at.y + y, red);
-            else if (d2 <= r * r) c.setPixel(at.x + x, at.y + y, rim);
+            if (d2 <= (r - 1) * (r - 1))
+                c.setPixel(at.x + x, at.y + y, red);
+            else if (d2 <= r * r)
+                c.setPixel(at.x + x, at.y + y, rim);
         }
     for (int i = 9; i < kIconSize - 9; ++i)
         for (int w = -1; w <= 1; ++w) {
@@ -131,12 +134,13 @@ void MessageBoxForm::paint(Canvas& c) {
     c.fillRect({r.right - 2, 1, r.right - 1, r.bottom - 1}, sysColor(SysColor::ButtonShadow));
     const Rect cap = captionRect();
     c.fillRect(cap, sysColor(active() ? SysColor::ActiveCaption : SysColor::InactiveCaption));
-    c.drawText(kCaptionFont, colors::white, cap.inflated(-3, 0), caption(), text::VCenter | text::NoPrefix);
+    c.drawText(kCaptionFont, colors::white, cap.inflated(-3, 0), caption(),
+               text::VCenter | text::NoPrefix);
     if (kind_ == BoxKind::Error) paintStopSign(c, iconRect().topLeft());
     const Rect t = textRect();
     for (size_t i = 0; i < lines_.size(); ++i)
-        c.drawTextAt(kBoxFont, sysColor(SysColor::WindowText), {t.left, t.top + lineHeight_ * static_cast<int>(i)},
-                     lines_[i]);
+        c.drawTextAt(kBoxFont, sysColor(SysColor::WindowText),
+                     {t.left, t.top + lineHeight_ * static_cast<int>(i)}, lines_[i]);
 }
 
 void MessageBoxForm::mouseDown(const MouseEvent& e) {

@@ -12,14 +12,15 @@ namespace lymn {
 // The program's message and error boxes: a modal window with the application title as its
 // caption, the text (with a stop sign for errors) and one OK button, centred on the screen.
 class MessageBoxForm : public Form {
-public:
+  public:
     static constexpr int kBorder = 3;
     static constexpr int kCaptionHeight = 18;
     static constexpr int kMargin = 11;
     static constexpr int kIconSize = 32;
     static constexpr int kMaxTextWidth = 420;
 
-    MessageBoxForm(Application& app, BoxKind kind, const std::string& caption, const std::string& text);
+    MessageBoxForm(Application& app, BoxKind kind, const std::string& caption,
+                   const std::string& text);
 
     BoxKind boxKind() const { return kind_; }
     const std::vector<std::string>& lines() const { return lines_; }
@@ -33,10 +34,10 @@ public:
 
     // Breaks a text into lines no wider than maxWidth: at blanks where it can, else between
     // any two characters (Chinese text and long paths have no blanks).
-    static std::vector<std::string> wrap(FontSystem& fonts, const FontSpec& font, const std::string& text,
-                                         int maxWidth);
+    static std::vector<std::string> wrap(FontSystem& fonts, const FontSpec& font,
+                                         const std::string& text, int maxWidth);
 
-private:
+  private:
     void paintStopSign(Canvas& canvas, Point at) const;
 
     BoxKind kind_;

@@ -36,8 +36,10 @@ void write(const Bitmap& bitmap, const std::string& path, bool alpha) {
         throw Error("Cannot write file " + path);
     }
     png_init_io(png, file.get());
-    png_set_IHDR(png, info, static_cast<png_uint_32>(bitmap.width()), static_cast<png_uint_32>(bitmap.height()), 8,
-                 alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(bitmap.width()),
+                 static_cast<png_uint_32>(bitmap.height()), 8,
+                 alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     for (int y = 0; y < bitmap.height(); ++y) {
         const uint32_t* src = bitmap.row(y);
@@ -57,7 +59,8 @@ void write(const Bitmap& bitmap, const std::string& path, bool alpha) {
 Bitmap read(const std::string& path) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) throw Error("Cannot open file " + path);
+    if (!png_image_begin_read_from_file(&image, path.c_str()))
+        throw Error("Cannot open file " + path);
     image.format = PNG_FORMAT_BGRA;
     std::vector<uint8_t> buffer(PNG_IMAGE_SIZE(image));
     if (!png_image_finish_read(&image, nullptr, buffer.data(), 0, nullptr)) {
@@ -68,7 +71,9 @@ Bitmap read(const std::string& path) {
     for (int y = 0; y < out.height(); ++y)
         for (int x = 0; x < out.width(); ++x) {
             const uint8_t* p = buffer.data() + (static_cast<size_t>(y) * out.width() + x) * 4;
-            out.setPixel(x, y, (uint32_t{p[3]} << 24) | (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0]);
+            out.setPixel(
+                x, y,
+                (uint32_t{p[3]} << 24) | (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0]);
         }
     return out;
 }

@@ -18,7 +18,8 @@ extern const size_t kEntryCount;
 std::span<const uint8_t> find(std::string_view name) {
     const Entry* first = kEntries;
     const Entry* last = kEntries + kEntryCount;
-    const Entry* it = std::lower_bound(first, last, name, [](const Entry& e, std::string_view n) { return e.name < n; });
+    const Entry* it = std::lower_bound(
+        first, last, name, [](const Entry& e, std::string_view n) { return e.name < n; });
     if (it == last || it->name != name) return {};
     return {it->begin, static_cast<size_t>(it->end - it->begin)};
 }

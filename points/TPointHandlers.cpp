@@ -89,13 +89,29 @@ void TPointHandlers::resistanceDown(TFlatLabel& resistance) {
     addToNumber(*pointControls_.kxd, 1);
 }
 
-void TPointHandlers::daClick(Control&) { resistanceUp(*pointControls_.Labds); }
-void TPointHandlers::ddClick(Control&) { resistanceDown(*pointControls_.Labds); }
-void TPointHandlers::maClick(Control&) { resistanceUp(*pointControls_.Labmh); }
-void TPointHandlers::mdClick(Control&) { resistanceDown(*pointControls_.Labmh); }
-void TPointHandlers::lsaClick(Control&) { resistanceUp(*pointControls_.Labls); }
-void TPointHandlers::lsdClick(Control&) { resistanceDown(*pointControls_.Labls); }
-void TPointHandlers::xaClick(Control&) { resistanceUp(*pointControls_.Labxr); }
-void TPointHandlers::xdClick(Control&) { resistanceDown(*pointControls_.Labxr); }
+void TPointHandlers::daClick(Control&) {
+    resistanceUp(*pointControls_.Labds);
+}
+void TPointHandlers::ddClick(Control&) {
+    resistanceDown(*pointControls_.Labds);
+}
+void TPointHandlers::maClick(Control&) {
+    resistanceUp(*pointControls_.Labmh);
+}
+void TPointHandlers::mdClick(Control&) {
+    resistanceDown(*pointControls_.Labmh);
+}
+void TPointHandlers::lsaClick(Control&) {
+    resistanceUp(*pointControls_.Labls);
+}
+void TPointHandlers::lsdClick(Control&) {
+    resistanceDown(*pointControls_.Labls);
+}
+void TPointHandlers::xaClick(Control&) {
+    resistanceUp(*pointControls_.Labxr);
+}
+void TPointHandlers::xdClick(Control&) {
+    resistanceDown(*pointControls_.Labxr);
+}
 
 }  // namespace lymn::points

@@ -15,7 +15,7 @@ namespace lymn::points {
 // floors), with the derived values following; resistance points between kxd and the four
 // resistances (never below 0).
 class TPointHandlers {
-public:
+  public:
     void laClick(Control& sender);
     void ldClick(Control& sender);
     void taClick(Control& sender);
@@ -33,14 +33,14 @@ public:
     void xaClick(Control& sender);
     void xdClick(Control& sender);
 
-protected:
+  protected:
     TPointHandlers(const sim::CharacterControls& controls, const sim::CharacterSheet& sheet)
         : pointControls_(controls), pointSheet_(sheet) {}
     ~TPointHandlers() = default;
     TPointHandlers(const TPointHandlers&) = delete;
     TPointHandlers& operator=(const TPointHandlers&) = delete;
 
-private:
+  private:
     void resistanceUp(TFlatLabel& resistance);
     void resistanceDown(TFlatLabel& resistance);
 

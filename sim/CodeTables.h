@@ -35,12 +35,13 @@ inline constexpr std::array<ProfessionItem, 9> ProfessionTable = {{
 
 // The items of the appearance picker, in item order.
 inline constexpr std::array<AppearanceItem, 21> AppearanceTable = {{
-    {"", "选择角色", 20},     {"wwl", "娃娃脸", 0},    {"qg", "乞丐", 1},      {"bzh", "八字胡", 2},
-    {"wt", "顽童", 3},        {"qt", "棋童", 4},       {"pqs", "胖棋叟", 5},   {"tj", "铁匠", 6},
-    {"dp", "担婆", 7},        {"hz", "猴子", 8},       {"qlnan", "情侣(男)", 9}, {"ss", "书生", 10},
-    {"xlb", "小老板", 11},    {"ls", "老师", 12},      {"ln", "靓女", 13},     {"qlnv", "情侣(女)", 14},
-    {"xjby", "小家碧玉", 15}, {"zxn", "针线女", 16},   {"zh", "壮汉", 17},     {"xc", "秀才", 18},
-    {"nf", "农夫", 19},
+    {"", "选择角色", 20},     {"wwl", "娃娃脸", 0},     {"qg", "乞丐", 1},
+    {"bzh", "八字胡", 2},     {"wt", "顽童", 3},        {"qt", "棋童", 4},
+    {"pqs", "胖棋叟", 5},     {"tj", "铁匠", 6},        {"dp", "担婆", 7},
+    {"hz", "猴子", 8},        {"qlnan", "情侣(男)", 9}, {"ss", "书生", 10},
+    {"xlb", "小老板", 11},    {"ls", "老师", 12},       {"ln", "靓女", 13},
+    {"qlnv", "情侣(女)", 14}, {"xjby", "小家碧玉", 15}, {"zxn", "针线女", 16},
+    {"zh", "壮汉", 17},       {"xc", "秀才", 18},       {"nf", "农夫", 19},
 }};
 
 // The group of a profession picker item index (1, 2 Warrior; 3, 4 Mage; 5, 6 Ranger;

@@ -8,7 +8,9 @@
 
 namespace lymn::sim {
 
-int32_t numberOf(const TFlatLabel& label) { return strToInt(label.caption()); }
+int32_t numberOf(const TFlatLabel& label) {
+    return strToInt(label.caption());
+}
 
 void writeNumber(TFlatLabel& label, int64_t value) {
     if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
@@ -16,6 +18,8 @@ void writeNumber(TFlatLabel& label, int64_t value) {
     label.setCaption(intToStr(value));
 }
 
-void addToNumber(TFlatLabel& label, int64_t delta) { writeNumber(label, int64_t{numberOf(label)} + delta); }
+void addToNumber(TFlatLabel& label, int64_t delta) {
+    writeNumber(label, int64_t{numberOf(label)} + delta);
+}
 
 }  // namespace lymn::sim

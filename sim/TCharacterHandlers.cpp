@@ -11,14 +11,21 @@
 
 namespace lymn::sim {
 
-TCharacterHandlers::TCharacterHandlers(Application& app, store::TADOQuery& query) : app_(app), query_(query) {}
+TCharacterHandlers::TCharacterHandlers(Application& app, store::TADOQuery& query)
+    : app_(app), query_(query) {}
 
-int32_t TCharacterHandlers::level() const { return strToInt(controls_.EdtRank->text()); }
+int32_t TCharacterHandlers::level() const {
+    return strToInt(controls_.EdtRank->text());
+}
 
-void TCharacterHandlers::FormShow(Control&) { Sheet.reset(); }
+void TCharacterHandlers::FormShow(Control&) {
+    Sheet.reset();
+}
 
-std::string TCharacterHandlers::queryText(const std::string& professionCode, const std::string& appearanceCode) {
-    return " select * from t_js where zy = '" + professionCode + "' and js = '" + appearanceCode + "'";
+std::string TCharacterHandlers::queryText(const std::string& professionCode,
+                                          const std::string& appearanceCode) {
+    return " select * from t_js where zy = '" + professionCode + "' and js = '" + appearanceCode +
+           "'";
 }
 
 void TCharacterHandlers::lookup() {
@@ -61,9 +68,12 @@ void TCharacterHandlers::LoadBaseStats(store::TADOQuery& query) {
     writeNumber(*c.sm, (zy == "yj" || zy == "qm") ? row("tp") * 10 + 10 : row("tp") * 10);
     Sheet.CurLife = numberOf(*c.sm);
     Sheet.BaseLife = Sheet.CurLife;
-    if (zy == "zd" || zy == "kh") writeNumber(*c.fl, row("ys") * 10 + 10);
-    else if (zy == "jg" || zy == "lc") writeNumber(*c.fl, 0);
-    else writeNumber(*c.fl, row("ys") * 10);
+    if (zy == "zd" || zy == "kh")
+        writeNumber(*c.fl, row("ys") * 10 + 10);
+    else if (zy == "jg" || zy == "lc")
+        writeNumber(*c.fl, 0);
+    else
+        writeNumber(*c.fl, row("ys") * 10);
     Sheet.CurMana = numberOf(*c.fl);
     Sheet.BaseMana = Sheet.CurMana;
     writeNumber(*c.tl, row("jg") / 2 + 100);
@@ -106,10 +116,18 @@ void TCharacterHandlers::EdtRankPropertiesChange(Control&) {
     if (zy == 7 || zy == 8) GrowTalisman();
 }
 
-void TCharacterHandlers::GrowRanger() { grow(ProfessionGroup::Ranger); }
-void TCharacterHandlers::GrowMage() { grow(ProfessionGroup::Mage); }
-void TCharacterHandlers::GrowWarrior() { grow(ProfessionGroup::Warrior); }
-void TCharacterHandlers::GrowTalisman() { grow(ProfessionGroup::Talisman); }
+void TCharacterHandlers::GrowRanger() {
+    grow(ProfessionGroup::Ranger);
+}
+void TCharacterHandlers::GrowMage() {
+    grow(ProfessionGroup::Mage);
+}
+void TCharacterHandlers::GrowWarrior() {
+    grow(ProfessionGroup::Warrior);
+}
+void TCharacterHandlers::GrowTalisman() {
+    grow(ProfessionGroup::Talisman);
+}
 
 void TCharacterHandlers::grow(ProfessionGroup g) {
     const CharacterControls& c = controls_;
@@ -118,53 +136,96 @@ void TCharacterHandlers::grow(ProfessionGroup g) {
     // 1 to 4: the attributes.
     int64_t L = level();
     switch (g) {
-        case G::Ranger: writeNumber(*c.Labll, L <= 9 ? L + s.BaseLl - 1 : L + s.BaseLl); break;
-        case G::Mage: writeNumber(*c.Labll, MageLl(L, s)); break;
-        case G::Warrior: writeNumber(*c.Labll, WarriorLl(L, s)); break;
-        default: writeNumber(*c.Labll, TalismanLl(L, s)); break;
+        case G::Ranger:
+            writeNumber(*c.Labll, L <= 9 ? L + s.BaseLl - 1 : L + s.BaseLl);
+            break;
+        case G::Mage:
+            writeNumber(*c.Labll, MageLl(L, s));
+            break;
+        case G::Warrior:
+            writeNumber(*c.Labll, WarriorLl(L, s));
+            break;
+        default:
+            writeNumber(*c.Labll, TalismanLl(L, s));
+            break;
     }
     Sheet.LevelLl = numberOf(*c.Labll);
     L = level();
     switch (g) {
-        case G::Ranger: writeNumber(*c.Labtp, RangerTp(L, s)); break;
-        case G::Warrior: writeNumber(*c.Labtp, L <= 3 ? L + s.BaseTp - 1 : L + s.BaseTp); break;
-        default: writeNumber(*c.Labtp, MageTp(L, s)); break;
+        case G::Ranger:
+            writeNumber(*c.Labtp, RangerTp(L, s));
+            break;
+        case G::Warrior:
+            writeNumber(*c.Labtp, L <= 3 ? L + s.BaseTp - 1 : L + s.BaseTp);
+            break;
+        default:
+            writeNumber(*c.Labtp, MageTp(L, s));
+            break;
     }
     Sheet.LevelTp = numberOf(*c.Labtp);
     L = level();
     switch (g) {
-        case G::Ranger: writeNumber(*c.Labys, RangerYs(L, s)); break;
-        case G::Mage: writeNumber(*c.Labys, L <= 3 ? L + s.BaseYs - 1 : L + s.BaseYs); break;
-        case G::Warrior: writeNumber(*c.Labys, s.BaseYs); break;
-        default: writeNumber(*c.Labys, L <= 5 ? L + s.BaseYs - 1 : L + s.BaseYs); break;
+        case G::Ranger:
+            writeNumber(*c.Labys, RangerYs(L, s));
+            break;
+        case G::Mage:
+            writeNumber(*c.Labys, L <= 3 ? L + s.BaseYs - 1 : L + s.BaseYs);
+            break;
+        case G::Warrior:
+            writeNumber(*c.Labys, s.BaseYs);
+            break;
+        default:
+            writeNumber(*c.Labys, L <= 5 ? L + s.BaseYs - 1 : L + s.BaseYs);
+            break;
     }
     Sheet.LevelYs = numberOf(*c.Labys);
     L = level();
     switch (g) {
-        case G::Ranger: writeNumber(*c.Labjg, s.BaseJg + L / 2); break;
-        case G::Mage: writeNumber(*c.Labjg, MageJg(L, s)); break;
-        case G::Warrior: writeNumber(*c.Labjg, WarriorJg(L, s)); break;
-        default: writeNumber(*c.Labjg, TalismanJg(L, s)); break;
+        case G::Ranger:
+            writeNumber(*c.Labjg, s.BaseJg + L / 2);
+            break;
+        case G::Mage:
+            writeNumber(*c.Labjg, MageJg(L, s));
+            break;
+        case G::Warrior:
+            writeNumber(*c.Labjg, WarriorJg(L, s));
+            break;
+        default:
+            writeNumber(*c.Labjg, TalismanJg(L, s));
+            break;
     }
     Sheet.LevelJg = numberOf(*c.Labjg);
     // 5 and 6: life and mana, with the points the constitution and spirit grew by.
     L = level();
     const int64_t tpGain = 10 * (int64_t{s.LevelTp} - s.BaseTp);
     switch (g) {
-        case G::Ranger: writeNumber(*c.sm, RangerLife(L, s) + tpGain); break;
-        case G::Mage: writeNumber(*c.sm, MageLife(L, s) + tpGain); break;
-        case G::Warrior:
-            writeNumber(*c.sm, L <= 20 ? s.BaseLife + 8 * L + tpGain : s.BaseLife + 6 * L + 40 + tpGain);
+        case G::Ranger:
+            writeNumber(*c.sm, RangerLife(L, s) + tpGain);
             break;
-        default: writeNumber(*c.sm, TalismanLife(L, s) + tpGain); break;
+        case G::Mage:
+            writeNumber(*c.sm, MageLife(L, s) + tpGain);
+            break;
+        case G::Warrior:
+            writeNumber(*c.sm,
+                        L <= 20 ? s.BaseLife + 8 * L + tpGain : s.BaseLife + 6 * L + 40 + tpGain);
+            break;
+        default:
+            writeNumber(*c.sm, TalismanLife(L, s) + tpGain);
+            break;
     }
     Sheet.CurLife = numberOf(*c.sm);
     L = level();
     const int64_t ysGain = 10 * (int64_t{s.LevelYs} - s.BaseYs);
     switch (g) {
-        case G::Ranger: writeNumber(*c.fl, s.BaseMana + 2 * L - 2 + ysGain); break;
-        case G::Warrior: writeNumber(*c.fl, 0); break;
-        default: writeNumber(*c.fl, s.BaseMana + 11 * L - 11 + ysGain); break;
+        case G::Ranger:
+            writeNumber(*c.fl, s.BaseMana + 2 * L - 2 + ysGain);
+            break;
+        case G::Warrior:
+            writeNumber(*c.fl, 0);
+            break;
+        default:
+            writeNumber(*c.fl, s.BaseMana + 11 * L - 11 + ysGain);
+            break;
     }
     Sheet.CurMana = numberOf(*c.fl);
     // 7 to 10: stamina, attack, damage, defence.

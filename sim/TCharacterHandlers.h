@@ -25,7 +25,7 @@ inline constexpr char kNegativeLevel[] = "等级有能负增长的么?";
 // The main window's simulation handlers: the sheet's reset when the window shows, the two
 // picker handlers with the data row's loading, the level change and the four growth routines.
 class TCharacterHandlers {
-public:
+  public:
     void FormShow(Control& sender);
     void ImageBoxJsPropertiesChange(Control& sender);
     void ImageBoxZyPropertiesChange(Control& sender);
@@ -36,11 +36,12 @@ public:
     void GrowWarrior();
     void GrowTalisman();
     // The query text of a lookup.
-    static std::string queryText(const std::string& professionCode, const std::string& appearanceCode);
+    static std::string queryText(const std::string& professionCode,
+                                 const std::string& appearanceCode);
 
     CharacterSheet Sheet;
 
-protected:
+  protected:
     TCharacterHandlers(Application& app, store::TADOQuery& query);
     ~TCharacterHandlers() = default;
     TCharacterHandlers(const TCharacterHandlers&) = delete;
@@ -49,7 +50,7 @@ protected:
     // Set by the window once its layout is made.
     CharacterControls controls_;
 
-private:
+  private:
     // The level edit's text as a number, converted afresh at every use.
     int32_t level() const;
     void lookup();

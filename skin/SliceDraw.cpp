@@ -8,8 +8,10 @@ namespace {
 
 void piece(Canvas& c, const Bitmap& pic, const Rect& from, const Rect& to, bool keyed) {
     if (from.empty() || to.empty()) return;
-    if (keyed) c.stretchBitmapKeyed(pic, from, to, colors::key);
-    else c.stretchBitmap(pic, from, to);
+    if (keyed)
+        c.stretchBitmapKeyed(pic, from, to, colors::key);
+    else
+        c.stretchBitmap(pic, from, to);
 }
 
 }  // namespace
@@ -50,8 +52,10 @@ void SliceDrawHorizontal(const Bitmap& pic, Canvas& c, const Rect& r, bool maske
     const int sw = pic.width() / 3, h = pic.height();
     const Color key = pic.color(0, 0);
     auto draw = [&](const Rect& from, const Rect& to) {
-        if (masked) c.stretchBitmapKeyed(pic, from, to, key);
-        else c.stretchBitmap(pic, from, to);
+        if (masked)
+            c.stretchBitmapKeyed(pic, from, to, key);
+        else
+            c.stretchBitmap(pic, from, to);
     };
     draw({0, 0, sw, h}, Rect::xywh(r.left, r.top, sw, h));
     draw({2 * sw, 0, 3 * sw, h}, Rect::xywh(r.right - sw, r.top, sw, h));

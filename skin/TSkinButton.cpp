@@ -9,7 +9,9 @@
 
 namespace lymn {
 
-TSkinButton::TSkinButton(Control* parent) : TSkinCustomButton(parent) { setUIStyle(GetSkinFormStyle(form())); }
+TSkinButton::TSkinButton(Control* parent) : TSkinCustomButton(parent) {
+    setUIStyle(GetSkinFormStyle(form()));
+}
 
 void TSkinButton::SetButtonPic(TSkinUIStyle s) {
     if (s == TSkinUIStyle::Custom) return;
@@ -86,8 +88,10 @@ void TSkinButton::applyAutoSize() {
 Bitmap TSkinButton::loadState(const std::string& name) const {
     // A picture that cannot be loaded is a blank 74 x 21 one; nothing is reported.
     Bitmap b;
-    if (!name.empty() && hasThemeBitmap(name)) LoadThemeBitmap(b, name);
-    else b = Bitmap(74, 21, colors::black);
+    if (!name.empty() && hasThemeBitmap(name))
+        LoadThemeBitmap(b, name);
+    else
+        b = Bitmap(74, 21, colors::black);
     return b;
 }
 
@@ -114,17 +118,22 @@ Size TSkinButton::captionSize() const {
     const Application* app = application();
     if (!app) return {};
     auto& fonts = const_cast<Application*>(app)->fonts();
-    return {fonts.textWidth(font(), processPrefix(caption()).display), fonts.metrics(font()).height()};
+    return {fonts.textWidth(font(), processPrefix(caption()).display),
+            fonts.metrics(font()).height()};
 }
 
 Point TSkinButton::glyphPosition() const {
     const Size t = captionSize(), g = glyphSize();
     const int W = width(), H = height(), S = spacing_;
     switch (layout_) {
-        case TButtonLayout::blGlyphLeft: return {(W - t.width - g.width - S) / 2, (H - g.height) / 2};
-        case TButtonLayout::blGlyphRight: return {(W + t.width + S - g.width) / 2, (H - g.height) / 2};
-        case TButtonLayout::blGlyphTop: return {(W - g.width) / 2, (H - t.height - g.height - S) / 2};
-        case TButtonLayout::blGlyphBottom: return {(W - g.width) / 2, (H + t.height + S - g.height) / 2};
+        case TButtonLayout::blGlyphLeft:
+            return {(W - t.width - g.width - S) / 2, (H - g.height) / 2};
+        case TButtonLayout::blGlyphRight:
+            return {(W + t.width + S - g.width) / 2, (H - g.height) / 2};
+        case TButtonLayout::blGlyphTop:
+            return {(W - g.width) / 2, (H - t.height - g.height - S) / 2};
+        case TButtonLayout::blGlyphBottom:
+            return {(W - g.width) / 2, (H + t.height + S - g.height) / 2};
     }
     return {};
 }
@@ -134,10 +143,14 @@ Point TSkinButton::captionPosition() const {
     const Point p = glyphPosition();
     const int W = width(), H = height(), S = spacing_;
     switch (layout_) {
-        case TButtonLayout::blGlyphLeft: return {p.x + g.width + S, (H - t.height) / 2};
-        case TButtonLayout::blGlyphRight: return {p.x - t.width - S, (H - t.height) / 2};
-        case TButtonLayout::blGlyphTop: return {(W - t.width) / 2, p.y + g.height + S};
-        case TButtonLayout::blGlyphBottom: return {(W - t.width) / 2, p.y - t.height - S};
+        case TButtonLayout::blGlyphLeft:
+            return {p.x + g.width + S, (H - t.height) / 2};
+        case TButtonLayout::blGlyphRight:
+            return {p.x - t.width - S, (H - t.height) / 2};
+        case TButtonLayout::blGlyphTop:
+            return {(W - t.width) / 2, p.y + g.height + S};
+        case TButtonLayout::blGlyphBottom:
+            return {(W - t.width) / 2, p.y - t.height - S};
     }
     return {};
 }
@@ -145,8 +158,10 @@ Point TSkinButton::captionPosition() const {
 void TSkinButton::paint(Canvas& c) {
     const Bitmap picture = loadState(statePicture());
     const bool enabled = effectivelyEnabled();
-    if (transparent_) paintParentBackground(c);
-    else c.fillRect(clientRect(), parent() ? parent()->color() : color());
+    if (transparent_)
+        paintParentBackground(c);
+    else
+        c.fillRect(clientRect(), parent() ? parent()->color() : color());
     if (style_ != TSkinUIStyle::Custom) {
         SliceDraw(picture, c, clientRect(), transparent_);
     } else if (!enabled) {
@@ -162,8 +177,13 @@ void TSkinButton::paint(Canvas& c) {
         const Point p = glyphPosition() + Point{shift, shift};
         const bool twoFrames = glyph_.width() == 2 * glyph_.height();
         const Color key = glyph_.color(0, glyph_.height() - 1);
-        if (!enabled && !twoFrames) c.drawBitmapGreyed(glyph_.copy({0, 0, g.width, g.height}), p, key);
-        else c.drawBitmapKeyed(glyph_, {!enabled && twoFrames ? g.width : 0, 0, (!enabled && twoFrames ? 2 : 1) * g.width, g.height}, p, key);
+        if (!enabled && !twoFrames)
+            c.drawBitmapGreyed(glyph_.copy({0, 0, g.width, g.height}), p, key);
+        else
+            c.drawBitmapKeyed(glyph_,
+                              {!enabled && twoFrames ? g.width : 0, 0,
+                               (!enabled && twoFrames ? 2 : 1) * g.width, g.height},
+                              p, key);
     }
     if (focused() && tabStop()) {
         if (style_ == TSkinUIStyle::Pinstripe || style_ == TSkinUIStyle::Glass)

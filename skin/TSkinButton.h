@@ -12,7 +12,7 @@ enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom 
 // The themed push button: one of three pictures of its style (normal, mouse over, pressed)
 // scaled by the nine-slice method, its caption centred, a coloured focus line.
 class TSkinButton : public TSkinCustomButton {
-public:
+  public:
     explicit TSkinButton(Control* parent);
 
     TSkinUIStyle UIStyle() const { return style_; }
@@ -43,7 +43,7 @@ public:
     void paint(Canvas& canvas) override;
     void fontChanged() override { invalidate(); }
 
-private:
+  private:
     void SetButtonPic(TSkinUIStyle s);
     void applyAutoSize();
     Bitmap loadState(const std::string& name) const;

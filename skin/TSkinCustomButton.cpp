@@ -88,7 +88,8 @@ bool TSkinCustomButton::keyDown(const KeyEvent& e) {
 }
 
 bool TSkinCustomButton::keyUp(const KeyEvent& e) {
-    if ((e.key != Key::Space && e.key != Key::Enter) || !pressed_ || !effectivelyEnabled()) return false;
+    if ((e.key != Key::Space && e.key != Key::Enter) || !pressed_ || !effectivelyEnabled())
+        return false;
     pressed_ = false;
     invalidate();
     Click();
@@ -97,12 +98,15 @@ bool TSkinCustomButton::keyUp(const KeyEvent& e) {
 
 bool TSkinCustomButton::dialogKey(const KeyEvent& e) {
     if (e.mods & (mods::Shift | mods::Ctrl | mods::Alt)) return false;
-    if (!((e.key == Key::Enter && Default) || (e.key == Key::Escape && Cancel)) || !canFocus()) return false;
+    if (!((e.key == Key::Enter && Default) || (e.key == Key::Escape && Cancel)) || !canFocus())
+        return false;
     Click();
     return true;
 }
 
-char32_t TSkinCustomButton::accelerator() const { return processPrefix(caption_).accelerator; }
+char32_t TSkinCustomButton::accelerator() const {
+    return processPrefix(caption_).accelerator;
+}
 
 void TSkinCustomButton::accelerate() {
     if (!effectivelyEnabled()) return;

@@ -11,7 +11,7 @@ namespace lymn {
 // A focusable, custom-painted push button: the state machine of mouse and keys (hover, press,
 // the repeat while held, the click on release) apart from its painting, which only reads it.
 class TSkinCustomButton : public Control {
-public:
+  public:
     static constexpr int kRepeatTimer = 1;
 
     explicit TSkinCustomButton(Control* parent);
@@ -35,7 +35,9 @@ public:
     virtual void Click();
 
     bool acceptsFocus() const override { return true; }
-    bool wantsKey(const KeyEvent& e) const override { return e.key == Key::Space || e.key == Key::Enter; }
+    bool wantsKey(const KeyEvent& e) const override {
+        return e.key == Key::Space || e.key == Key::Enter;
+    }
     void mouseEnter() override;
     void mouseLeave() override;
     void mouseDown(const MouseEvent& e) override;
@@ -52,7 +54,7 @@ public:
     void captureLost() override;
     void enabledChanged() override { invalidate(); }
 
-private:
+  private:
     void stopTimer();
 
     std::string caption_;

@@ -27,11 +27,14 @@ TSkinForm::TSkinForm(Control* owner) : Control(owner), form_(formOf(owner)) {
     setUIStyle(TSkinUIStyle::Navy);
     UIStyleAutoUpdateSub = false;
     setCaption(form_.caption());
-    if (Application* app = &form_.application()) form_.setMaximumSize(app->backend().workArea().size());
+    if (Application* app = &form_.application())
+        form_.setMaximumSize(app->backend().workArea().size());
     hook_ = form_.addHook([this](FormMessage& m) { onFormMessage(m); });
 }
 
-TSkinForm::~TSkinForm() { form_.removeHook(hook_); }
+TSkinForm::~TSkinForm() {
+    form_.removeHook(hook_);
+}
 
 void TSkinForm::setUIStyle(TSkinUIStyle s) {
     style_ = s;
@@ -81,7 +84,8 @@ void TSkinForm::setCaption(const std::string& c) {
 
 void TSkinForm::setFormPanel(Control* p) {
     if (p == this) {
-        form_.application().errorBox("Sorry, you can't select the Form assign to FormPanel property");
+        form_.application().errorBox(
+            "Sorry, you can't select the Form assign to FormPanel property");
         return;
     }
     formPanel_ = p;
@@ -99,7 +103,8 @@ void TSkinForm::SetHeight(int h) {
 
 void TSkinForm::AlignSelf() {
     const int top = titleBar_->visible() ? 0 : borderWidth_;
-    setBounds(borderWidth_, top, form_.width() - 2 * borderWidth_, form_.height() - borderWidth_ - top);
+    setBounds(borderWidth_, top, form_.width() - 2 * borderWidth_,
+              form_.height() - borderWidth_ - top);
 }
 
 void TSkinForm::PaintFormBorder(Canvas& c) {
@@ -113,7 +118,8 @@ void TSkinForm::PaintFormBorder(Canvas& c) {
 void TSkinForm::paint(Canvas& c) {
     if (style_ == TSkinUIStyle::Pinstripe || style_ == TSkinUIStyle::Pearl) {
         Bitmap pattern;
-        LoadThemeBitmap(pattern, style_ == TSkinUIStyle::Pinstripe ? "PINSTRIPE_FORM_BACKGROUND" : "PEARL_FORM_BACKGROUND");
+        LoadThemeBitmap(pattern, style_ == TSkinUIStyle::Pinstripe ? "PINSTRIPE_FORM_BACKGROUND"
+                                                                   : "PEARL_FORM_BACKGROUND");
         c.fillPattern(clientRect(), pattern);
     } else {
         c.fillRect(clientRect(), color());
@@ -136,14 +142,22 @@ void TSkinForm::onFormMessage(FormMessage& m) {
         case FormMessage::Kind::HitTest: {
             if (form_.maximized() || !sizeable_) break;
             const int x = m.pos.x, y = m.pos.y, cw = form_.width(), ch = form_.height();
-            if (x < 5 && y < 5) m.result = HitTest::TopLeft;
-            else if (x > cw - 5 && y < 5) m.result = HitTest::TopRight;
-            else if (x > cw - 5 && y > ch - 5) m.result = HitTest::BottomRight;
-            else if (x < 5 && y > ch - 5) m.result = HitTest::BottomLeft;
-            else if (x < 5) m.result = HitTest::Left;
-            else if (y < 5) m.result = HitTest::Top;
-            else if (x > cw - 5) m.result = HitTest::Right;
-            else if (y > ch - 5) m.result = HitTest::Bottom;
+            if (x < 5 && y < 5)
+                m.result = HitTest::TopLeft;
+            else if (x > cw - 5 && y < 5)
+                m.result = HitTest::TopRight;
+            else if (x > cw - 5 && y > ch - 5)
+                m.result = HitTest::BottomRight;
+            else if (x < 5 && y > ch - 5)
+                m.result = HitTest::BottomLeft;
+            else if (x < 5)
+                m.result = HitTest::Left;
+            else if (y < 5)
+                m.result = HitTest::Top;
+            else if (x > cw - 5)
+                m.result = HitTest::Right;
+            else if (y > ch - 5)
+                m.result = HitTest::Bottom;
             break;
         }
         default:

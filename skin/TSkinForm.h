@@ -14,7 +14,7 @@ class Form;
 // the form, covers the rest with itself, carries the title bar at its top and answers the
 // form's hit test so the border resizes the window.
 class TSkinForm : public Control {
-public:
+  public:
     explicit TSkinForm(Control* form);
     ~TSkinForm() override;
 
@@ -46,7 +46,7 @@ public:
     void paint(Canvas& canvas) override;
     void colorChanged() override { invalidate(); }
 
-private:
+  private:
     void onFormMessage(struct FormMessage& m);
 
     Form& form_;

@@ -52,8 +52,10 @@ void TSkinImagePanel::setCaptionPosition(Point p) {
 void TSkinImagePanel::applyAutoSize() {
     if (!autoSize_ || picture_.empty()) return;
     const Align a = align();
-    const int w = (a == Align::Top || a == Align::Bottom || a == Align::Client) ? width() : picture_.width();
-    const int h = (a == Align::Left || a == Align::Right || a == Align::Client) ? height() : picture_.height();
+    const int w =
+        (a == Align::Top || a == Align::Bottom || a == Align::Client) ? width() : picture_.width();
+    const int h = (a == Align::Left || a == Align::Right || a == Align::Client) ? height()
+                                                                                : picture_.height();
     setBounds(left(), top(), w, h);
 }
 
@@ -72,7 +74,8 @@ void TSkinImagePanel::paint(Canvas& c) {
                 break;
             case TSkinDrawStyle::skinTile:
                 for (int y = 0; y < r.height(); y += picture_.height())
-                    for (int x = 0; x < r.width(); x += picture_.width()) c.drawBitmap(picture_, {x, y});
+                    for (int x = 0; x < r.width(); x += picture_.width())
+                        c.drawBitmap(picture_, {x, y});
                 break;
         }
     } else if (!transparent_) {

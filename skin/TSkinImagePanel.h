@@ -13,7 +13,7 @@ enum class CaptionAlignment { Left, Right, Center };
 // A container that draws a picture as its background (unscaled from the top-left corner,
 // stretched, or tiled), optionally over its parent's background, with an optional caption.
 class TSkinImagePanel : public Control {
-public:
+  public:
     explicit TSkinImagePanel(Control* parent);
 
     const Bitmap& picture() const { return picture_; }
@@ -34,7 +34,7 @@ public:
     void paint(Canvas& canvas) override;
     void resized() override { invalidate(); }
 
-private:
+  private:
     void applyAutoSize();
 
     Bitmap picture_;

@@ -16,7 +16,9 @@ TSkinTabSheet* TSkinPageControl::GetPage(int i) const {
     return i >= 0 && i < PageCount() ? pages_[static_cast<size_t>(i)] : nullptr;
 }
 
-int TSkinPageControl::ActivePageIndex() const { return active_ ? active_->PageIndex() : 0; }
+int TSkinPageControl::ActivePageIndex() const {
+    return active_ ? active_->PageIndex() : 0;
+}
 
 void TSkinPageControl::setActivePageIndex(int i) {
     if (TSkinTabSheet* p = GetPage(i)) setActivePage(p);
@@ -86,9 +88,11 @@ void TSkinPageControl::pageTabVisibility(TSkinTabSheet* page, bool visible) {
     }
     // The nearest earlier page with a visible tab, else the nearest later one.
     for (int i = page->PageIndex() - 1; i >= 0; --i)
-        if (pages_[static_cast<size_t>(i)]->TabVisible()) return setActivePage(pages_[static_cast<size_t>(i)]);
+        if (pages_[static_cast<size_t>(i)]->TabVisible())
+            return setActivePage(pages_[static_cast<size_t>(i)]);
     for (int i = page->PageIndex() + 1; i < PageCount(); ++i)
-        if (pages_[static_cast<size_t>(i)]->TabVisible()) return setActivePage(pages_[static_cast<size_t>(i)]);
+        if (pages_[static_cast<size_t>(i)]->TabVisible())
+            return setActivePage(pages_[static_cast<size_t>(i)]);
 }
 
 void TSkinPageControl::childAdded(Control& child) {
@@ -125,8 +129,9 @@ void TSkinPageControl::loaded() {
         auto position = [this](TSkinTabSheet* p) {
             return std::find(pageNames_.begin(), pageNames_.end(), p->name()) - pageNames_.begin();
         };
-        std::stable_sort(pages_.begin(), pages_.end(),
-                         [&](TSkinTabSheet* a, TSkinTabSheet* b) { return position(a) < position(b); });
+        std::stable_sort(pages_.begin(), pages_.end(), [&](TSkinTabSheet* a, TSkinTabSheet* b) {
+            return position(a) < position(b);
+        });
         renumber();
         rebuildCaptions();
         for (TSkinTabSheet* p : pages_) strip().setTabVisible(p->PageIndex(), p->TabVisible());

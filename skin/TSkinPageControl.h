@@ -12,7 +12,7 @@ class TSkinTabSheet;
 // A tab container whose tabs select pages; the active page is brought in front of the others,
 // which stay visible behind it.
 class TSkinPageControl : public TSkinTab {
-public:
+  public:
     explicit TSkinPageControl(Control* parent);
 
     int PageCount() const { return static_cast<int>(pages_.size()); }
@@ -35,13 +35,13 @@ public:
     void movePage(TSkinTabSheet* page, int index);
     void pageTabVisibility(TSkinTabSheet* page, bool visible);
 
-protected:
+  protected:
     void styleUpdate() override;
     void borderColorChanged() override;
     void childAdded(Control& child) override;
     void childRemoved(Control& child) override;
 
-private:
+  private:
     void renumber();
 
     std::vector<TSkinTabSheet*> pages_;

@@ -10,7 +10,7 @@ namespace lymn {
 
 // A tab container: a strip of picture tabs on top of a body framed by a border.
 class TSkinTab : public Control {
-public:
+  public:
     explicit TSkinTab(Control* parent);
 
     TSkinTabControlTopPanel& strip() { return *strip_; }
@@ -29,13 +29,13 @@ public:
     void paint(Canvas& canvas) override;
     void fontChanged() override { strip_->setFont(font()); }
 
-protected:
+  protected:
     // What a change of style does to the container's contents.
     virtual void styleUpdate() {}
     virtual void borderColorChanged() {}
     bool loadingState() const;
 
-private:
+  private:
     TSkinTabControlTopPanel* strip_ = nullptr;
     TSkinUIStyle style_ = TSkinUIStyle::Navy;
     Color borderColor_ = colors::black;

@@ -15,7 +15,9 @@ TSkinTabControlTopPanel::TSkinTabControlTopPanel(Control* parent) : Control(pare
     setAlign(Align::Top);
 }
 
-TSkinTab* TSkinTabControlTopPanel::owner() const { return dynamic_cast<TSkinTab*>(parent()); }
+TSkinTab* TSkinTabControlTopPanel::owner() const {
+    return dynamic_cast<TSkinTab*>(parent());
+}
 
 void TSkinTabControlTopPanel::setUIStyle(TSkinUIStyle s) {
     style_ = s;
@@ -84,7 +86,9 @@ void TSkinTabControlTopPanel::measure() {
             widths_[i] = 0;
             continue;
         }
-        const int w = tabs_[i].empty() ? 80 : app->fonts().textWidth(font(), processPrefix(tabs_[i]).display) + 20;
+        const int w = tabs_[i].empty()
+                          ? 80
+                          : app->fonts().textWidth(font(), processPrefix(tabs_[i]).display) + 20;
         widths_[i] = std::max(w, 15);
     }
     if (!activeName_.empty() && hasThemeBitmap(activeName_)) {

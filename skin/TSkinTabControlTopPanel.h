@@ -13,7 +13,7 @@ class TSkinTab;
 
 // The strip of picture tabs along the top of a tab container.
 class TSkinTabControlTopPanel : public Control {
-public:
+  public:
     static constexpr int kMaxRecorded = 63;
     static constexpr int kMaxTabs = 64;
 
@@ -40,7 +40,7 @@ public:
     void paint(Canvas& canvas) override;
     void mouseDown(const MouseEvent& e) override;
 
-private:
+  private:
     TSkinTab* owner() const;
     // The widths the tabs take with their captions, as a paint records them.
     void measure();

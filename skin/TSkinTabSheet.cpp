@@ -4,7 +4,9 @@
 
 namespace lymn {
 
-TSkinTabSheet::TSkinTabSheet(Control* parent) : Control(parent) { setAlign(Align::Client); }
+TSkinTabSheet::TSkinTabSheet(Control* parent) : Control(parent) {
+    setAlign(Align::Client);
+}
 
 void TSkinTabSheet::setPageIndex(int i) {
     if (pageControl_) pageControl_->movePage(this, i);
@@ -21,7 +23,9 @@ void TSkinTabSheet::setTabVisible(bool v) {
     if (pageControl_) pageControl_->pageTabVisibility(this, v);
 }
 
-bool TSkinTabSheet::tabsInto() const { return !pageControl_ || pageControl_->ActivePage() == this; }
+bool TSkinTabSheet::tabsInto() const {
+    return !pageControl_ || pageControl_->ActivePage() == this;
+}
 
 void TSkinTabSheet::paint(Canvas& c) {
     c.fillRect(clientRect(), color());

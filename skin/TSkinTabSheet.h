@@ -11,7 +11,7 @@ class TSkinPageControl;
 
 // A page of a page control.
 class TSkinTabSheet : public Control {
-public:
+  public:
     explicit TSkinTabSheet(Control* parent);
 
     int PageIndex() const { return pageIndex_; }
@@ -29,7 +29,7 @@ public:
     // Only the active page's controls are reached by Tab.
     bool tabsInto() const override;
 
-private:
+  private:
     friend class TSkinPageControl;
     int pageIndex_ = -1;
     std::string caption_;

@@ -25,19 +25,21 @@ std::string shortened(const std::string& caption) {
 
 TSkinTitleBar::TSkinTitleBar(Control* parent)
     : Control(parent),
-      sections_([this](const std::string& m) {
-                    if (Application* a = application()) a->errorBox(m);
-                },
-                [this] { invalidate(); }),
-      buttons_([this](const std::string& m) {
-                   if (Application* a = application()) a->errorBox(m);
-               },
-               [this] { invalidate(); }) {
+      sections_(
+          [this](const std::string& m) {
+              if (Application* a = application()) a->errorBox(m);
+          },
+          [this] { invalidate(); }),
+      buttons_(
+          [this](const std::string& m) {
+              if (Application* a = application()) a->errorBox(m);
+          },
+          [this] { invalidate(); }) {
     setBounds(0, 0, 185, 30);
     setAlign(Align::Top);
     setFont({"Tahoma", 11, true, colors::white});
-    for (auto t : {TSkinTitleBarBtnType::skinControlBox, TSkinTitleBarBtnType::skinClose, TSkinTitleBarBtnType::skinMax,
-                   TSkinTitleBarBtnType::skinMin})
+    for (auto t : {TSkinTitleBarBtnType::skinControlBox, TSkinTitleBarBtnType::skinClose,
+                   TSkinTitleBarBtnType::skinMax, TSkinTitleBarBtnType::skinMin})
         buttons_.add(t);
     setUIStyle(GetSkinFormStyle(form()));
 }
@@ -65,7 +67,8 @@ void TSkinTitleBar::setUIStyle(TSkinUIStyle s) {
     middle.setPicture(picture);
     leftOffset_ = GetThemeInt(s, theme::TitleLeftButtonOffset);
     rightOffset_ = GetThemeInt(s, theme::TitleRightButtonOffset);
-    if (Form* f = form()) f->setMinimumSize({GetThemeInt(s, theme::FormMinWidth), f->minimumSize().height});
+    if (Form* f = form())
+        f->setMinimumSize({GetThemeInt(s, theme::FormMinWidth), f->minimumSize().height});
     corner_ = GetThemeInt(s, theme::FormCornerSize);
     applyRegion();
     for (int i = 0; i < buttons_.count(); ++i) buttons_[i].setUIStyle(s);
@@ -80,7 +83,8 @@ void TSkinTitleBar::setAutoSize(bool a) {
 }
 
 void TSkinTitleBar::sizeToSections() {
-    if (sections_.count() > 0 && !sections_[0].Picture().empty()) setHeight(sections_[0].Picture().height());
+    if (sections_.count() > 0 && !sections_[0].Picture().empty())
+        setHeight(sections_[0].Picture().height());
 }
 
 void TSkinTitleBar::setCaption(const std::string& c) {
@@ -135,7 +139,8 @@ void TSkinTitleBar::layout(Canvas* canvas) {
     hover_ = -1;
     const Point cursor = cursorInBar();
     auto within = [&cursor](const Rect& r) {
-        return cursor.x >= r.left && cursor.x <= r.right && cursor.y >= r.top && cursor.y <= r.bottom;
+        return cursor.x >= r.left && cursor.x <= r.right && cursor.y >= r.top &&
+               cursor.y <= r.bottom;
     };
     buttonRects_.assign(static_cast<size_t>(buttons_.count()), Rect{});
     int controlBox = -1;
@@ -171,7 +176,8 @@ void TSkinTitleBar::layout(Canvas* canvas) {
     Application* app = application();
     if (!app) return;
     const FontMetrics m = app->fonts().metrics(font());
-    shownCaption_ = app->fonts().textWidth(font(), caption_) > x - lx ? shortened(caption_) : caption_;
+    shownCaption_ =
+        app->fonts().textWidth(font(), caption_) > x - lx ? shortened(caption_) : caption_;
     captionAt_ = {lx, style_ == TSkinUIStyle::Navy ? 4 : (height() - m.height()) / 2};
     (void)canvas;
 }
@@ -190,14 +196,19 @@ void TSkinTitleBar::paint(Canvas& c) {
         const Bitmap& p = s.Picture();
         switch (s.Align()) {
             case TSkinTitleBarAlign::skinLeft:
-                if (s.Stretch()) c.stretchBitmap(p, p.rect(), Rect::xywh(L + 1, 0, s.Width(), height()));
-                else c.drawBitmap(p, {0, 0, s.Width(), p.height()}, {L + 1, 0});
+                if (s.Stretch())
+                    c.stretchBitmap(p, p.rect(), Rect::xywh(L + 1, 0, s.Width(), height()));
+                else
+                    c.drawBitmap(p, {0, 0, s.Width(), p.height()}, {L + 1, 0});
                 L += s.Width();
                 break;
             case TSkinTitleBarAlign::skinRight:
                 if (width() - L >= s.Width()) {
-                    if (s.Stretch()) c.stretchBitmap(p, p.rect(), Rect::xywh(R - s.Width() - 1, 0, s.Width(), height()));
-                    else c.drawBitmap(p, {0, 0, s.Width(), p.height()}, {R - s.Width() - 1, 0});
+                    if (s.Stretch())
+                        c.stretchBitmap(p, p.rect(),
+                                        Rect::xywh(R - s.Width() - 1, 0, s.Width(), height()));
+                    else
+                        c.drawBitmap(p, {0, 0, s.Width(), p.height()}, {R - s.Width() - 1, 0});
                     R -= s.Width();
                 }
                 break;
@@ -206,7 +217,8 @@ void TSkinTitleBar::paint(Canvas& c) {
                 break;
         }
     }
-    if (middle) c.stretchBitmap(middle->Picture(), middle->Picture().rect(), {L + 1, 0, R - 1, height()});
+    if (middle)
+        c.stretchBitmap(middle->Picture(), middle->Picture().rect(), {L + 1, 0, R - 1, height()});
 
     layout(&c);
     for (int i = 0; i < buttons_.count(); ++i) {
@@ -216,13 +228,17 @@ void TSkinTitleBar::paint(Canvas& c) {
         if (drawAppIcon_ && b.ButtonType() == TSkinTitleBarBtnType::skinControlBox) continue;
         const Bitmap& p = i == hover_ ? (down_ ? b.PicMouseDown : b.PicMouseOn) : b.PicNormal;
         if (p.empty()) continue;
-        if (b.Transparent) c.drawBitmapKeyed(p, p.rect(), r.topLeft(), p.color(0, p.height() - 1));
-        else c.drawBitmap(p, r.topLeft());
+        if (b.Transparent)
+            c.drawBitmapKeyed(p, p.rect(), r.topLeft(), p.color(0, p.height() - 1));
+        else
+            c.drawBitmap(p, r.topLeft());
     }
     c.drawTextAt(font(), captionColor(), captionAt_, shownCaption_);
 }
 
-void TSkinTitleBar::mouseMove(const MouseEvent&) { repaintNow(); }
+void TSkinTitleBar::mouseMove(const MouseEvent&) {
+    repaintNow();
+}
 
 void TSkinTitleBar::mouseLeave() {
     repaintNow();
@@ -258,8 +274,10 @@ void TSkinTitleBar::mouseUp(const MouseEvent& e) {
     if (index >= 0) {
         const TSkinTitleBarBtnType type = buttons_[index].ButtonType();
         DoClick(index);
-        if (type == TSkinTitleBarBtnType::skinCustom && OnCustomBtnsClick) OnCustomBtnsClick(*this, index);
-        else if (type == TSkinTitleBarBtnType::skinHelp && OnHelpBtnClick) OnHelpBtnClick(*this, index);
+        if (type == TSkinTitleBarBtnType::skinCustom && OnCustomBtnsClick)
+            OnCustomBtnsClick(*this, index);
+        else if (type == TSkinTitleBarBtnType::skinHelp && OnHelpBtnClick)
+            OnHelpBtnClick(*this, index);
     }
     down_ = false;
     repaintNow();
@@ -270,17 +288,24 @@ void TSkinTitleBar::DoClick(int index) {
     if (!f || index < 0 || index >= buttons_.count()) return;
     if (Application* app = application()) f->setMaximumSize(app->backend().workArea().size());
     switch (buttons_[index].ButtonType()) {
-        case TSkinTitleBarBtnType::skinMin: f->minimize(); break;
-        case TSkinTitleBarBtnType::skinClose: f->close(); break;
+        case TSkinTitleBarBtnType::skinMin:
+            f->minimize();
+            break;
+        case TSkinTitleBarBtnType::skinClose:
+            f->close();
+            break;
         case TSkinTitleBarBtnType::skinMax:
             // This window is never maximised: the button only re-applies the region.
             applyRegion();
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
-void TSkinTitleBar::OnFormReSize() { applyRegion(); }
+void TSkinTitleBar::OnFormReSize() {
+    applyRegion();
+}
 
 void TSkinTitleBar::applyRegion() {
     if (Form* f = form()) f->setRegionCorner(corner_);

@@ -14,7 +14,7 @@ namespace lymn {
 // (control box at the left, the others at the right). Pressing on it moves the window; its
 // buttons minimise and close it.
 class TSkinTitleBar : public Control {
-public:
+  public:
     explicit TSkinTitleBar(Control* parent);
 
     TSkinTitleBarSections& Sections() { return sections_; }
@@ -57,7 +57,7 @@ public:
     void mouseDown(const MouseEvent& e) override;
     void mouseUp(const MouseEvent& e) override;
 
-private:
+  private:
     // Lays out the buttons and caption and finds the button under the mouse, as a paint does.
     void layout(Canvas* canvas);
     void repaintNow();

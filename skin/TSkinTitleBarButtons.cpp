@@ -17,11 +17,20 @@ void TSkinTitleBarButton::UpdateUIStyle(bool formMaximised) {
         case TSkinTitleBarBtnType::skinMax:
             first = formMaximised ? theme::TitleRestoreNormal : theme::TitleMaxNormal;
             break;
-        case TSkinTitleBarBtnType::skinMin: first = theme::TitleMinNormal; break;
-        case TSkinTitleBarBtnType::skinClose: first = theme::TitleCloseNormal; break;
-        case TSkinTitleBarBtnType::skinHelp: first = theme::TitleHelpNormal; break;
-        case TSkinTitleBarBtnType::skinControlBox: first = theme::TitleControlBoxNormal; break;
-        case TSkinTitleBarBtnType::skinCustom: break;
+        case TSkinTitleBarBtnType::skinMin:
+            first = theme::TitleMinNormal;
+            break;
+        case TSkinTitleBarBtnType::skinClose:
+            first = theme::TitleCloseNormal;
+            break;
+        case TSkinTitleBarBtnType::skinHelp:
+            first = theme::TitleHelpNormal;
+            break;
+        case TSkinTitleBarBtnType::skinControlBox:
+            first = theme::TitleControlBoxNormal;
+            break;
+        case TSkinTitleBarBtnType::skinCustom:
+            break;
     }
     if (first > 0) {
         LoadThemeBitmap(PicNormal, GetThemeString(style_, first));
@@ -49,7 +58,9 @@ void TSkinTitleBarButtons::setButtonType(TSkinTitleBarButton& b, TSkinTitleBarBt
     if (t == TSkinTitleBarBtnType::skinControlBox)
         for (auto& other : items_)
             if (other.get() != &b && other->type_ == TSkinTitleBarBtnType::skinControlBox) {
-                if (errorBox_) errorBox_("Sorry, only one button's ButtonType property can be \"skinControlBox\"");
+                if (errorBox_)
+                    errorBox_(
+                        "Sorry, only one button's ButtonType property can be \"skinControlBox\"");
                 return;
             }
     b.type_ = t;

@@ -3,7 +3,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <memory>
 #include <vector>
 
 #include "platform/Bitmap.h"
@@ -11,11 +10,18 @@
 
 namespace lymn {
 
-enum class TSkinTitleBarBtnType { skinMax, skinMin, skinClose, skinHelp, skinControlBox, skinCustom };
+enum class TSkinTitleBarBtnType {
+    skinMax,
+    skinMin,
+    skinClose,
+    skinHelp,
+    skinControlBox,
+    skinCustom
+};
 
 // A button of the title bar; its size is the size of its normal picture.
 class TSkinTitleBarButton {
-public:
+  public:
     TSkinTitleBarBtnType ButtonType() const { return type_; }
     bool Transparent = false;
     int Top = 2;
@@ -29,7 +35,7 @@ public:
     // the restore pictures while the form is maximised.
     void UpdateUIStyle(bool formMaximised = false);
 
-private:
+  private:
     friend class TSkinTitleBarButtons;
     TSkinTitleBarBtnType type_ = TSkinTitleBarBtnType::skinCustom;
     TSkinUIStyle style_ = TSkinUIStyle::Navy;
@@ -38,7 +44,7 @@ private:
 
 // The buttons of a title bar; at most one is the control box.
 class TSkinTitleBarButtons {
-public:
+  public:
     explicit TSkinTitleBarButtons(std::function<void(const std::string&)> errorBox = {},
                                   std::function<void()> onChange = {})
         : errorBox_(std::move(errorBox)), onChange_(std::move(onChange)) {}
@@ -49,11 +55,13 @@ public:
     void clear();
     int count() const { return static_cast<int>(items_.size()); }
     TSkinTitleBarButton& operator[](int i) { return *items_.at(static_cast<size_t>(i)); }
-    const TSkinTitleBarButton& operator[](int i) const { return *items_.at(static_cast<size_t>(i)); }
+    const TSkinTitleBarButton& operator[](int i) const {
+        return *items_.at(static_cast<size_t>(i));
+    }
     // A second control box is refused with an error box; the type stays.
     void setButtonType(TSkinTitleBarButton& b, TSkinTitleBarBtnType t);
 
-private:
+  private:
     friend class TSkinTitleBarButton;
     std::vector<std::unique_ptr<TSkinTitleBarButton>> items_;
     std::function<void(const std::string&)> errorBox_;

@@ -43,7 +43,8 @@ void TSkinTitleBarSections::setAlign(TSkinTitleBarSection& s, TSkinTitleBarAlign
     if (a == TSkinTitleBarAlign::skinClient)
         for (auto& other : items_)
             if (other.get() != &s && other->align_ == TSkinTitleBarAlign::skinClient) {
-                if (errorBox_) errorBox_("Sorry, only one section's Align property can be \"skinClient\"");
+                if (errorBox_)
+                    errorBox_("Sorry, only one section's Align property can be \"skinClient\"");
                 return;
             }
     s.align_ = a;

@@ -13,7 +13,7 @@ enum class TSkinTitleBarAlign { skinLeft, skinRight, skinClient };
 
 // A picture section of the title bar.
 class TSkinTitleBarSection {
-public:
+  public:
     bool AutoSize() const { return autoSize_; }
     void setAutoSize(bool a);
     int Width() const { return width_; }
@@ -25,7 +25,7 @@ public:
     bool Stretch() const { return stretch_ || align_ == TSkinTitleBarAlign::skinClient; }
     void setStretch(bool s);
 
-private:
+  private:
     friend class TSkinTitleBarSections;
     void changed();
 
@@ -39,7 +39,7 @@ private:
 
 // The sections of a title bar; at most one is aligned to the client area.
 class TSkinTitleBarSections {
-public:
+  public:
     explicit TSkinTitleBarSections(std::function<void(const std::string&)> errorBox = {},
                                    std::function<void()> onChange = {})
         : errorBox_(std::move(errorBox)), onChange_(std::move(onChange)) {}
@@ -50,11 +50,13 @@ public:
     void clear();
     int count() const { return static_cast<int>(items_.size()); }
     TSkinTitleBarSection& operator[](int i) { return *items_.at(static_cast<size_t>(i)); }
-    const TSkinTitleBarSection& operator[](int i) const { return *items_.at(static_cast<size_t>(i)); }
+    const TSkinTitleBarSection& operator[](int i) const {
+        return *items_.at(static_cast<size_t>(i));
+    }
     // A second client section is refused with an error box; the value stays.
     void setAlign(TSkinTitleBarSection& s, TSkinTitleBarAlign a);
 
-private:
+  private:
     friend class TSkinTitleBarSection;
     std::vector<std::unique_ptr<TSkinTitleBarSection>> items_;
     std::function<void(const std::string&)> errorBox_;

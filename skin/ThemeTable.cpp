@@ -18,7 +18,9 @@ struct Row {
     const char* picture;            // the Pinstripe picture name of a Str row
 };
 
-constexpr int32_t c(uint32_t rgb) { return static_cast<int32_t>(rgb); }
+constexpr int32_t c(uint32_t rgb) {
+    return static_cast<int32_t>(rgb);
+}
 
 // Rows 1 to 91. Colours are written as RGB and given out in the 0x00BBGGRR layout.
 constexpr std::array<Row, theme::kRows> kTable = {{
@@ -127,8 +129,8 @@ std::string pictureName(TSkinUIStyle style, int index) {
     const Row& row = kTable[static_cast<size_t>(index - 1)];
     const int column = static_cast<int>(style) - 1;
     if (style == TSkinUIStyle::Sky && index >= 63 && index <= 65) {
-        static constexpr const char* kRestore[] = {"SKY_TITLEBTN_RST_NORMAL", "SKY_TITLEBTN_RST_MOUSEON",
-                                                   "SKY_TITLEBTN_RST_MOUSEDOWN"};
+        static constexpr const char* kRestore[] = {
+            "SKY_TITLEBTN_RST_NORMAL", "SKY_TITLEBTN_RST_MOUSEON", "SKY_TITLEBTN_RST_MOUSEDOWN"};
         return kRestore[index - 63];
     }
     const std::string name = row.picture;
@@ -138,7 +140,8 @@ std::string pictureName(TSkinUIStyle style, int index) {
 }
 
 bool valid(TSkinUIStyle style, int index) {
-    return style != TSkinUIStyle::Custom && static_cast<int>(style) <= 5 && index >= 1 && index <= theme::kRows;
+    return style != TSkinUIStyle::Custom && static_cast<int>(style) <= 5 && index >= 1 &&
+           index <= theme::kRows;
 }
 
 }  // namespace
@@ -148,9 +151,12 @@ ThemeElement GetThemeElement(TSkinUIStyle style, int index) {
     const Row& row = kTable[static_cast<size_t>(index - 1)];
     const int32_t v = row.values[static_cast<size_t>(style) - 1];
     switch (row.kind) {
-        case TSkinType::Color: return {static_cast<int32_t>(Color::rgb(static_cast<uint32_t>(v)).bgr()), row.kind};
-        case TSkinType::Str: return {index, row.kind};
-        default: return {v, row.kind};
+        case TSkinType::Color:
+            return {static_cast<int32_t>(Color::rgb(static_cast<uint32_t>(v)).bgr()), row.kind};
+        case TSkinType::Str:
+            return {index, row.kind};
+        default:
+            return {v, row.kind};
     }
 }
 
@@ -171,7 +177,8 @@ bool GetThemeBool(TSkinUIStyle style, int index) {
 
 Color GetThemeColor(TSkinUIStyle style, int index) {
     const ThemeElement e = GetThemeElement(style, index);
-    return e.kind == TSkinType::Color ? Color::fromBgr(static_cast<uint32_t>(e.value)) : colors::black;
+    return e.kind == TSkinType::Color ? Color::fromBgr(static_cast<uint32_t>(e.value))
+                                      : colors::black;
 }
 
 std::vector<std::string> themePictureNames() {
@@ -179,14 +186,17 @@ std::vector<std::string> themePictureNames() {
     for (int s = 1; s <= 5; ++s)
         for (int i = 1; i <= theme::kRows; ++i) {
             const std::string n = GetThemeString(static_cast<TSkinUIStyle>(s), i);
-            if (!n.empty() && std::find(names.begin(), names.end(), n) == names.end()) names.push_back(n);
+            if (!n.empty() && std::find(names.begin(), names.end(), n) == names.end())
+                names.push_back(n);
         }
     names.push_back("PINSTRIPE_FORM_BACKGROUND");
     names.push_back("PEARL_FORM_BACKGROUND");
     return names;
 }
 
-bool hasThemeBitmap(const std::string& name) { return !resources::find(name).empty(); }
+bool hasThemeBitmap(const std::string& name) {
+    return !resources::find(name).empty();
+}
 
 void LoadThemeBitmap(Bitmap& bitmap, const std::string& name) {
     const auto bytes = resources::find(name);

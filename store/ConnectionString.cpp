@@ -68,6 +68,8 @@ std::string ConnectionString::value(const std::string& key) const {
     return it == values_.end() ? std::string{} : it->second;
 }
 
-bool ConnectionString::has(const std::string& key) const { return values_.count(lower(key)) > 0; }
+bool ConnectionString::has(const std::string& key) const {
+    return values_.count(lower(key)) > 0;
+}
 
 }  // namespace lymn::store

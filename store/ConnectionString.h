@@ -14,13 +14,13 @@ std::string dataConnectionString(const std::filesystem::path& dataFile);
 
 // "Key=Value;Key='Value';..." split into its parts; keys compared ignoring case.
 class ConnectionString {
-public:
+  public:
     explicit ConnectionString(const std::string& text);
     // The value of a key, or empty.
     std::string value(const std::string& key) const;
     bool has(const std::string& key) const;
 
-private:
+  private:
     std::map<std::string, std::string> values_;  // lower-case keys
 };
 

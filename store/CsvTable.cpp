@@ -56,7 +56,8 @@ CsvTable CsvTable::parse(std::string_view text) {
             } else if (afterQuote) {
                 fail(startLine, "text after a closing quote");
             } else if (c == '"' || c == '\r') {
-                fail(startLine, c == '"' ? "a quote inside an unquoted field" : "a carriage return inside a line");
+                fail(startLine, c == '"' ? "a quote inside an unquoted field"
+                                         : "a carriage return inside a line");
             } else {
                 field.push_back(c);
             }

@@ -3,8 +3,8 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cctype>
+#include <cstdio>
 #include <map>
 #include <set>
 
@@ -17,7 +17,8 @@
 
 namespace lymn::store {
 
-PairReport checkPairs(const std::vector<std::pair<std::string, std::string>>& pairs, const CodeSets& codes) {
+PairReport checkPairs(const std::vector<std::pair<std::string, std::string>>& pairs,
+                      const CodeSets& codes) {
     std::map<std::pair<std::string, std::string>, int> count;
     for (const auto& p : pairs) ++count[p];
     PairReport r;
@@ -38,7 +39,8 @@ namespace {
 
 bool identifier(const std::string& s) {
     if (s.empty() || std::isdigit(static_cast<unsigned char>(s[0]))) return false;
-    return std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isalnum(c) || c == '_'; });
+    return std::all_of(s.begin(), s.end(),
+                       [](unsigned char c) { return std::isalnum(c) || c == '_'; });
 }
 
 void checkHeader(const CsvTable& csv) {
@@ -49,17 +51,21 @@ void checkHeader(const CsvTable& csv) {
     std::set<std::string> seen;
     for (const auto& name : h) {
         std::string low = name;
-        std::transform(low.begin(), low.end(), low.begin(), [](unsigned char c) { return std::tolower(c); });
-        if (!identifier(name)) refuse(1, "'" + name + "' is not a column name (letters, digits and _)");
+        std::transform(low.begin(), low.end(), low.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
+        if (!identifier(name))
+            refuse(1, "'" + name + "' is not a column name (letters, digits and _)");
         if (!seen.insert(low).second) refuse(1, "the column '" + name + "' appears twice");
     }
 }
 
 void checkRow(const CsvTable::Row& row, const CodeSets& codes) {
     const auto& f = row.fields;
-    if (std::find(codes.professions.begin(), codes.professions.end(), f[0]) == codes.professions.end())
+    if (std::find(codes.professions.begin(), codes.professions.end(), f[0]) ==
+        codes.professions.end())
         refuse(row.line, "'" + f[0] + "' is not a profession code");
-    if (std::find(codes.appearances.begin(), codes.appearances.end(), f[1]) == codes.appearances.end())
+    if (std::find(codes.appearances.begin(), codes.appearances.end(), f[1]) ==
+        codes.appearances.end())
         refuse(row.line, "'" + f[1] + "' is not an appearance code");
     for (size_t i = 2; i < 6; ++i) {
         try {
@@ -71,9 +77,10 @@ void checkRow(const CsvTable::Row& row, const CodeSets& codes) {
 }
 
 class Database {
-public:
+  public:
     explicit Database(const std::filesystem::path& p) {
-        if (sqlite3_open_v2(p.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+        if (sqlite3_open_v2(p.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+            SQLITE_OK)
             fail();
     }
     ~Database() { sqlite3_close(db_); }
@@ -85,23 +92,27 @@ public:
         if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &s, nullptr) != SQLITE_OK) fail();
         for (size_t i = 0; i < values.size(); ++i) {
             const int at = static_cast<int>(i) + 1;
-            if (i >= 2 && i < 2 + integers) sqlite3_bind_int(s, at, strToInt(values[i]));
-            else sqlite3_bind_text(s, at, values[i].c_str(), -1, SQLITE_TRANSIENT);
+            if (i >= 2 && i < 2 + integers)
+                sqlite3_bind_int(s, at, strToInt(values[i]));
+            else
+                sqlite3_bind_text(s, at, values[i].c_str(), -1, SQLITE_TRANSIENT);
         }
         const int rc = sqlite3_step(s);
         sqlite3_finalize(s);
         if (rc != SQLITE_DONE) fail();
     }
 
-private:
-    [[noreturn]] void fail() { throw Error(db_ ? sqlite3_errmsg(db_) : "cannot create the database"); }
+  private:
+    [[noreturn]] void fail() {
+        throw Error(db_ ? sqlite3_errmsg(db_) : "cannot create the database");
+    }
     sqlite3* db_ = nullptr;
 };
 
 }  // namespace
 
-std::vector<std::string> buildDataFile(const CsvTable& csv, const CodeSets& codes, const std::filesystem::path& out,
-                                       bool strict) {
+std::vector<std::string> buildDataFile(const CsvTable& csv, const CodeSets& codes,
+                                       const std::filesystem::path& out, bool strict) {
     checkHeader(csv);
     std::vector<std::pair<std::string, std::string>> pairs;
     for (const auto& row : csv.rows) {
@@ -112,7 +123,8 @@ std::vector<std::string> buildDataFile(const CsvTable& csv, const CodeSets& code
     std::vector<std::string> warnings;
     for (const auto& m : report.missing) warnings.push_back("missing pair " + m);
     for (const auto& d : report.duplicates) warnings.push_back("duplicate pair " + d);
-    if (strict && !warnings.empty()) throw Error(warnings.front() + (warnings.size() > 1 ? " (and more)" : ""));
+    if (strict && !warnings.empty())
+        throw Error(warnings.front() + (warnings.size() > 1 ? " (and more)" : ""));
 
     std::filesystem::path tmp = out;
     tmp += ".building";
@@ -120,7 +132,9 @@ std::vector<std::string> buildDataFile(const CsvTable& csv, const CodeSets& code
     try {
         {
             Database db(tmp);
-            std::string create = "create table t_js (zy text, js text, ll integer, tp integer, ys integer, jg integer";
+            std::string create =
+                "create table t_js (zy text, js text, ll integer, tp integer, ys integer, jg "
+                "integer";
             std::string insert = "insert into t_js values (?, ?, ?, ?, ?, ?";
             for (size_t i = 6; i < csv.header.size(); ++i) {
                 create += ", " + csv.header[i] + " text";
@@ -130,11 +144,13 @@ std::vector<std::string> buildDataFile(const CsvTable& csv, const CodeSets& code
             db.exec(create + ")");
             for (const auto& row : csv.rows) db.insert(insert + ")", row.fields, 4);
             db.exec(std::string("create table ") + kPasswordTable + " (password text)");
-            db.insert(std::string("insert into ") + kPasswordTable + " values (?)", {kDatabasePassword}, 0);
+            db.insert(std::string("insert into ") + kPasswordTable + " values (?)",
+                      {kDatabasePassword}, 0);
             db.exec("commit");
         }
         HideDataFileHeader(tmp);
-        if (std::rename(tmp.c_str(), out.c_str()) != 0) throw Error("Cannot create file " + out.string());
+        if (std::rename(tmp.c_str(), out.c_str()) != 0)
+            throw Error("Cannot create file " + out.string());
     } catch (...) {
         files::remove(tmp);
         throw;
@@ -150,7 +166,8 @@ void writeSqlFile(const std::filesystem::path& out, const std::vector<std::strin
         for (const auto& sql : statements) db.exec(sql);
     }
     auto fd = files::openExistingExclusive(out);
-    if (!fd || !files::writeAt(fd->get(), 0, header)) throw Error("Cannot open file " + out.string());
+    if (!fd || !files::writeAt(fd->get(), 0, header))
+        throw Error("Cannot open file " + out.string());
 }
 
 }  // namespace lymn::store

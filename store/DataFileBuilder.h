@@ -21,7 +21,8 @@ struct PairReport {
     std::vector<std::string> missing;
     std::vector<std::string> duplicates;
 };
-PairReport checkPairs(const std::vector<std::pair<std::string, std::string>>& pairs, const CodeSets& codes);
+PairReport checkPairs(const std::vector<std::pair<std::string, std::string>>& pairs,
+                      const CodeSets& codes);
 
 // The six columns the program reads, in this order at the start of every table.
 inline constexpr const char* kColumns[] = {"zy", "js", "ll", "tp", "ys", "jg"};
@@ -30,8 +31,8 @@ inline constexpr const char* kColumns[] = {"zy", "js", "ll", "tp", "ys", "jg"};
 // a temporary file renamed into place, so nothing is written when a row is refused. A refused
 // row raises "line N: <reason>"; missing and duplicate pairs are returned as warnings, or raise
 // when strict is set.
-std::vector<std::string> buildDataFile(const CsvTable& csv, const CodeSets& codes, const std::filesystem::path& out,
-                                       bool strict);
+std::vector<std::string> buildDataFile(const CsvTable& csv, const CodeSets& codes,
+                                       const std::filesystem::path& out, bool strict);
 
 }  // namespace lymn::store
 

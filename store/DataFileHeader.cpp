@@ -18,10 +18,14 @@ HeaderState headerState(std::span<const uint8_t> s) {
 
 const char* headerStateName(HeaderState s) {
     switch (s) {
-        case HeaderState::Signature: return "signature";
-        case HeaderState::Marker: return "marker";
-        case HeaderState::Engine: return "engine";
-        case HeaderState::Unknown: return "unknown";
+        case HeaderState::Signature:
+            return "signature";
+        case HeaderState::Marker:
+            return "marker";
+        case HeaderState::Engine:
+            return "engine";
+        case HeaderState::Unknown:
+            return "unknown";
     }
     return "unknown";
 }
@@ -32,13 +36,18 @@ void writeHeader(const std::filesystem::path& path, const HeaderBlock& block) {
     // A folder is not a file here, as for the desktop's file test.
     if (!files::exists(path) || files::isDirectory(path)) return;
     auto fd = files::openExistingExclusive(path);
-    if (!fd || !files::writeAt(fd->get(), 0, block)) throw Error(formatMessage("Cannot open file %s", path.string()));
+    if (!fd || !files::writeAt(fd->get(), 0, block))
+        throw Error(formatMessage("Cannot open file %s", path.string()));
 }
 
 }  // namespace
 
-void RestoreDataFileHeader(const std::filesystem::path& path) { writeHeader(path, kStandardSignature); }
+void RestoreDataFileHeader(const std::filesystem::path& path) {
+    writeHeader(path, kStandardSignature);
+}
 
-void HideDataFileHeader(const std::filesystem::path& path) { writeHeader(path, kMarker); }
+void HideDataFileHeader(const std::filesystem::path& path) {
+    writeHeader(path, kMarker);
+}
 
 }  // namespace lymn::store

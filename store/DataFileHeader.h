@@ -14,7 +14,7 @@ using HeaderBlock = std::array<uint8_t, 16>;
 inline constexpr HeaderBlock kStandardSignature = {0x00, 0x01, 0x00, 0x00, 'S', 't', 'a', 'n',
                                                    'd',  'a',  'r',  'd',  ' ', 'J', 'e', 't'};
 // The system's marker at rest: "HJ", 0, "VELMORINTA", 0, two blanks.
-inline constexpr HeaderBlock kMarker = {'H', 'J', 0x00, 'V', 'E', 'L', 'M', 'O',
+inline constexpr HeaderBlock kMarker = {'H', 'J', 0x00, 'V', 'E', 'L',  'M', 'O',
                                         'R', 'I', 'N',  'T', 'A', 0x00, ' ', ' '};
 // What the storage engine itself keeps in those bytes.
 inline constexpr HeaderBlock kEngineHeader = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f',

@@ -25,9 +25,10 @@ SqliteImage::SqliteImage(std::vector<uint8_t> bytes) : db_(std::make_unique<Db>(
     auto* image = static_cast<unsigned char*>(sqlite3_malloc64(bytes.size()));
     if (!image) throw Error("out of memory");
     std::memcpy(image, bytes.data(), bytes.size());
-    const int rc = sqlite3_deserialize(db_->handle, "main", image, static_cast<sqlite3_int64>(bytes.size()),
-                                       static_cast<sqlite3_int64>(bytes.size()),
-                                       SQLITE_DESERIALIZE_READONLY | SQLITE_DESERIALIZE_FREEONCLOSE);
+    const int rc =
+        sqlite3_deserialize(db_->handle, "main", image, static_cast<sqlite3_int64>(bytes.size()),
+                            static_cast<sqlite3_int64>(bytes.size()),
+                            SQLITE_DESERIALIZE_READONLY | SQLITE_DESERIALIZE_FREEONCLOSE);
     if (rc != SQLITE_OK) throw Error(sqlite3_errmsg(db_->handle));
     // Reading the schema makes the engine look at the whole header and the first page.
     query("select count(*) from sqlite_master");
@@ -37,7 +38,8 @@ SqliteImage::~SqliteImage() = default;
 
 ResultSet SqliteImage::query(const std::string& sql, int maxRows) {
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db_->handle, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(db_->handle, sql.c_str(), static_cast<int>(sql.size()), &stmt,
+                           nullptr) != SQLITE_OK)
         throw Error(sqlite3_errmsg(db_->handle));
     struct Finalizer {
         sqlite3_stmt* s;
@@ -69,7 +71,8 @@ ResultSet SqliteImage::query(const std::string& sql, int maxRows) {
                 case SQLITE_BLOB:
                     v.kind = CellValue::Kind::Blob;
                     if (const void* p = sqlite3_column_blob(stmt, i))
-                        v.text.assign(static_cast<const char*>(p), static_cast<size_t>(sqlite3_column_bytes(stmt, i)));
+                        v.text.assign(static_cast<const char*>(p),
+                                      static_cast<size_t>(sqlite3_column_bytes(stmt, i)));
                     break;
                 default:
                     break;
@@ -83,7 +86,8 @@ ResultSet SqliteImage::query(const std::string& sql, int maxRows) {
 bool SqliteImage::hasTable(const std::string& name) {
     sqlite3_stmt* stmt = nullptr;
     const char* sql = "select 1 from sqlite_master where type = 'table' and name = ?";
-    if (sqlite3_prepare_v2(db_->handle, sql, -1, &stmt, nullptr) != SQLITE_OK) throw Error(sqlite3_errmsg(db_->handle));
+    if (sqlite3_prepare_v2(db_->handle, sql, -1, &stmt, nullptr) != SQLITE_OK)
+        throw Error(sqlite3_errmsg(db_->handle));
     sqlite3_bind_text(stmt, 1, name.c_str(), -1, SQLITE_TRANSIENT);
     const bool found = sqlite3_step(stmt) == SQLITE_ROW;
     sqlite3_finalize(stmt);

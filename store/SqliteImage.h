@@ -26,7 +26,7 @@ struct ResultSet {
 // engine whatever header the file carries, so later changes of the file on disk cannot disturb
 // it. Errors carry the engine's own message.
 class SqliteImage {
-public:
+  public:
     // Raises an Error with the engine's message when the bytes are not a database.
     explicit SqliteImage(std::vector<uint8_t> bytes);
     ~SqliteImage();
@@ -37,7 +37,7 @@ public:
     ResultSet query(const std::string& sql, int maxRows = -1);
     bool hasTable(const std::string& name);
 
-private:
+  private:
     struct Db;
     std::unique_ptr<Db> db_;
 };

@@ -13,23 +13,29 @@ namespace {
 
 const char kProvider[] = "Microsoft.Jet.OLEDB.4.0";
 
-std::string quoted(const std::string& path) { return "'" + path + "'"; }
+std::string quoted(const std::string& path) {
+    return "'" + path + "'";
+}
 
 }  // namespace
 
 void TADOConnection::Open() {
     if (image_) return;
     if (connectionString_.empty())
-        throw Error("[Microsoft][ODBC Driver Manager] Data source name not found and no default driver specified");
+        throw Error(
+            "[Microsoft][ODBC Driver Manager] Data source name not found and no default driver "
+            "specified");
     const ConnectionString cs(connectionString_);
     if (cs.value("Provider") != kProvider)
         throw Error("Provider cannot be found. It may not be properly installed.");
     const std::string path = cs.value("Data Source");
-    if (path.empty() || !files::exists(path)) throw Error("Could not find file " + quoted(path) + ".");
+    if (path.empty() || !files::exists(path))
+        throw Error("Could not find file " + quoted(path) + ".");
     auto bytes = files::readAll(path);
     if (!bytes)
         throw Error("The Microsoft Jet database engine cannot open the file " + quoted(path) +
-                    ". It is already opened exclusively by another user, or you need permission to view its data.");
+                    ". It is already opened exclusively by another user, or you need permission to "
+                    "view its data.");
     OpenImage(std::move(*bytes), path);
 }
 
@@ -45,7 +51,8 @@ void TADOConnection::OpenImage(std::vector<uint8_t> bytes, const std::string& pa
     } catch (const Error&) {
         throw Error("Unrecognized database format " + quoted(path) + ".");
     }
-    if (stored && *stored != cs.value("Jet OLEDB:Database Password")) throw Error("Not a valid password.");
+    if (stored && *stored != cs.value("Jet OLEDB:Database Password"))
+        throw Error("Not a valid password.");
     image_ = std::move(image);
 }
 

@@ -12,7 +12,7 @@ namespace lymn::store {
 // database with the standard signature and the program's password, and keeps the image open
 // read-only in memory until the connection is closed.
 class TADOConnection {
-public:
+  public:
     explicit TADOConnection(std::string name = "ADOCon") : name_(std::move(name)) {}
 
     const std::string& name() const { return name_; }
@@ -28,7 +28,7 @@ public:
     bool Connected() const { return static_cast<bool>(image_); }
     SqliteImage& image();
 
-private:
+  private:
     std::string name_;
     std::string connectionString_;
     std::unique_ptr<SqliteImage> image_;

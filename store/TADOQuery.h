@@ -13,8 +13,9 @@ namespace lymn::store {
 // A query on the connection: text lines, opened to its first row. Reading a field never moves
 // the row; a NULL reads 0, and so does every field when there is no row.
 class TADOQuery {
-public:
-    TADOQuery(std::string name, TADOConnection& connection) : name_(std::move(name)), connection_(connection) {}
+  public:
+    TADOQuery(std::string name, TADOConnection& connection)
+        : name_(std::move(name)), connection_(connection) {}
 
     const std::string& name() const { return name_; }
     const std::vector<std::string>& sql() const { return sql_; }
@@ -31,7 +32,7 @@ public:
     // "<query>: Field '<name>' not found".
     int32_t fieldAsInteger(const std::string& field) const;
 
-private:
+  private:
     std::string name_;
     TADOConnection& connection_;
     std::vector<std::string> sql_;

@@ -4,7 +4,8 @@
 
 namespace lymn {
 
-HeadlessWindow::HeadlessWindow(HeadlessBackend& backend, uint32_t id, WindowKind kind, const Rect& bounds)
+HeadlessWindow::HeadlessWindow(HeadlessBackend& backend, uint32_t id, WindowKind kind,
+                               const Rect& bounds)
     : backend_(backend), id_(id), kind_(kind), position_(bounds.topLeft()), size_(bounds.size()) {}
 
 void HeadlessWindow::present(const Bitmap& frame, const std::vector<Rect>&) {
@@ -12,13 +13,15 @@ void HeadlessWindow::present(const Bitmap& frame, const std::vector<Rect>&) {
     ++presents_;
 }
 
-void HeadlessWindow::minimize() { minimized_ = true; }
+void HeadlessWindow::minimize() {
+    minimized_ = true;
+}
 
 namespace {
 
 // Deregisters the window from its backend when the core lets it go.
 class OwnedHeadlessWindow : public HeadlessWindow {
-public:
+  public:
     using HeadlessWindow::HeadlessWindow;
     ~OwnedHeadlessWindow() override { gone(); }
     std::function<void()> gone;
@@ -57,7 +60,9 @@ HeadlessWindow* HeadlessBackend::window(uint32_t id) const {
     return it == windows_.end() ? nullptr : it->second;
 }
 
-void HeadlessBackend::inject(const InputEvent& e) { queue_.push_back(e); }
+void HeadlessBackend::inject(const InputEvent& e) {
+    queue_.push_back(e);
+}
 
 InputEvent HeadlessBackend::at(InputEvent::Type type, uint32_t window, Point pos) {
     InputEvent e;

@@ -13,7 +13,7 @@ class HeadlessBackend;
 
 // A window that exists only in memory: it keeps the last frame presented to it.
 class HeadlessWindow : public BackendWindow {
-public:
+  public:
     HeadlessWindow(HeadlessBackend& backend, uint32_t id, WindowKind kind, const Rect& bounds);
     uint32_t id() const override { return id_; }
     void present(const Bitmap& frame, const std::vector<Rect>& dirty) override;
@@ -44,7 +44,7 @@ public:
     bool textInput() const { return textInput_; }
     int presents() const { return presents_; }
 
-private:
+  private:
     HeadlessBackend& backend_;
     uint32_t id_;
     WindowKind kind_;
@@ -65,7 +65,7 @@ private:
 // No display: windows are composed into memory, time is a virtual clock that moves only when
 // the program waits, and input is what the caller injects. Deterministic.
 class HeadlessBackend : public Backend {
-public:
+  public:
     explicit HeadlessBackend(Rect screen = Rect::xywh(0, 0, 1024, 768));
     ~HeadlessBackend() override;
 
@@ -93,7 +93,7 @@ public:
     HeadlessWindow* window(uint32_t id) const;
     bool pending() const { return !queue_.empty(); }
 
-private:
+  private:
     friend class HeadlessWindow;
     void windowGone(uint32_t id) { windows_.erase(id); }
     InputEvent at(InputEvent::Type type, uint32_t window, Point pos);

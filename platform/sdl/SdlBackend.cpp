@@ -12,25 +12,42 @@ namespace {
 
 Key translateKey(SDL_Keycode k) {
     switch (k) {
-        case SDLK_BACKSPACE: return Key::Backspace;
-        case SDLK_TAB: return Key::Tab;
+        case SDLK_BACKSPACE:
+            return Key::Backspace;
+        case SDLK_TAB:
+            return Key::Tab;
         case SDLK_RETURN:
-        case SDLK_KP_ENTER: return Key::Enter;
-        case SDLK_ESCAPE: return Key::Escape;
-        case SDLK_SPACE: return Key::Space;
-        case SDLK_UP: return Key::Up;
-        case SDLK_DOWN: return Key::Down;
-        case SDLK_LEFT: return Key::Left;
-        case SDLK_RIGHT: return Key::Right;
-        case SDLK_PAGEUP: return Key::PageUp;
-        case SDLK_PAGEDOWN: return Key::PageDown;
-        case SDLK_HOME: return Key::Home;
-        case SDLK_END: return Key::End;
-        case SDLK_INSERT: return Key::Insert;
-        case SDLK_DELETE: return Key::Delete;
-        default: break;
+        case SDLK_KP_ENTER:
+            return Key::Enter;
+        case SDLK_ESCAPE:
+            return Key::Escape;
+        case SDLK_SPACE:
+            return Key::Space;
+        case SDLK_UP:
+            return Key::Up;
+        case SDLK_DOWN:
+            return Key::Down;
+        case SDLK_LEFT:
+            return Key::Left;
+        case SDLK_RIGHT:
+            return Key::Right;
+        case SDLK_PAGEUP:
+            return Key::PageUp;
+        case SDLK_PAGEDOWN:
+            return Key::PageDown;
+        case SDLK_HOME:
+            return Key::Home;
+        case SDLK_END:
+            return Key::End;
+        case SDLK_INSERT:
+            return Key::Insert;
+        case SDLK_DELETE:
+            return Key::Delete;
+        default:
+            break;
     }
-    if (k >= SDLK_F1 && k <= SDLK_F12) return static_cast<Key>(static_cast<int>(Key::F1) + (k - SDLK_F1));
+    if (k >= SDLK_F1 && k <= SDLK_F12)
+        return static_cast<Key>(static_cast<int>(Key::F1) + (k - SDLK_F1));
     if (k > 32 && k < 127) return static_cast<Key>(k);
     return Key::None;
 }
@@ -45,10 +62,14 @@ unsigned translateMods(Uint16 m) {
 
 MouseButton translateButton(Uint8 b) {
     switch (b) {
-        case SDL_BUTTON_LEFT: return MouseButton::Left;
-        case SDL_BUTTON_RIGHT: return MouseButton::Right;
-        case SDL_BUTTON_MIDDLE: return MouseButton::Middle;
-        default: return MouseButton::None;
+        case SDL_BUTTON_LEFT:
+            return MouseButton::Left;
+        case SDL_BUTTON_RIGHT:
+            return MouseButton::Right;
+        case SDL_BUTTON_MIDDLE:
+            return MouseButton::Middle;
+        default:
+            return MouseButton::None;
     }
 }
 
@@ -71,7 +92,8 @@ bool translate(const SDL_Event& ev, InputEvent& out) {
             return true;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
-            out.type = ev.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Type::MouseDown : InputEvent::Type::MouseUp;
+            out.type = ev.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Type::MouseDown
+                                                      : InputEvent::Type::MouseUp;
             out.window = ev.button.windowID;
             out.pos = {ev.button.x, ev.button.y};
             out.global = windowOrigin(out.window) + out.pos;
@@ -104,11 +126,21 @@ bool translate(const SDL_Event& ev, InputEvent& out) {
         case SDL_WINDOWEVENT:
             out.window = ev.window.windowID;
             switch (ev.window.event) {
-                case SDL_WINDOWEVENT_CLOSE: out.type = InputEvent::Type::Close; return true;
-                case SDL_WINDOWEVENT_FOCUS_GAINED: out.type = InputEvent::Type::Activate; return true;
-                case SDL_WINDOWEVENT_FOCUS_LOST: out.type = InputEvent::Type::Deactivate; return true;
-                case SDL_WINDOWEVENT_EXPOSED: out.type = InputEvent::Type::Expose; return true;
-                case SDL_WINDOWEVENT_LEAVE: out.type = InputEvent::Type::MouseLeave; return true;
+                case SDL_WINDOWEVENT_CLOSE:
+                    out.type = InputEvent::Type::Close;
+                    return true;
+                case SDL_WINDOWEVENT_FOCUS_GAINED:
+                    out.type = InputEvent::Type::Activate;
+                    return true;
+                case SDL_WINDOWEVENT_FOCUS_LOST:
+                    out.type = InputEvent::Type::Deactivate;
+                    return true;
+                case SDL_WINDOWEVENT_EXPOSED:
+                    out.type = InputEvent::Type::Expose;
+                    return true;
+                case SDL_WINDOWEVENT_LEAVE:
+                    out.type = InputEvent::Type::MouseLeave;
+                    return true;
                 case SDL_WINDOWEVENT_MOVED:
                     out.type = InputEvent::Type::Moved;
                     out.global = {ev.window.data1, ev.window.data2};
@@ -117,9 +149,14 @@ bool translate(const SDL_Event& ev, InputEvent& out) {
                     out.type = InputEvent::Type::Resized;
                     out.size = {ev.window.data1, ev.window.data2};
                     return true;
-                case SDL_WINDOWEVENT_MINIMIZED: out.type = InputEvent::Type::Minimized; return true;
-                case SDL_WINDOWEVENT_RESTORED: out.type = InputEvent::Type::Restored; return true;
-                default: return false;
+                case SDL_WINDOWEVENT_MINIMIZED:
+                    out.type = InputEvent::Type::Minimized;
+                    return true;
+                case SDL_WINDOWEVENT_RESTORED:
+                    out.type = InputEvent::Type::Restored;
+                    return true;
+                default:
+                    return false;
             }
         default:
             return false;
@@ -127,7 +164,7 @@ bool translate(const SDL_Event& ev, InputEvent& out) {
 }
 
 class SdlWindow : public BackendWindow {
-public:
+  public:
     SdlWindow(SdlBackend& backend, SDL_Window* w) : backend_(backend), window_(w) {}
     ~SdlWindow() override { SDL_DestroyWindow(window_); }
 
@@ -139,19 +176,22 @@ public:
         const int w = std::min(s->w, frame.width());
         const int h = std::min(s->h, frame.height());
         SDL_LockSurface(s);
-        if (s->format->format == SDL_PIXELFORMAT_RGB888 || s->format->format == SDL_PIXELFORMAT_ARGB8888) {
+        if (s->format->format == SDL_PIXELFORMAT_RGB888 ||
+            s->format->format == SDL_PIXELFORMAT_ARGB8888) {
             for (int y = 0; y < h; ++y)
-                std::memcpy(static_cast<uint8_t*>(s->pixels) + static_cast<ptrdiff_t>(y) * s->pitch, frame.row(y),
-                            sizeof(uint32_t) * w);
+                std::memcpy(static_cast<uint8_t*>(s->pixels) + static_cast<ptrdiff_t>(y) * s->pitch,
+                            frame.row(y), sizeof(uint32_t) * w);
         } else {
-            SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_ARGB8888, frame.row(0), frame.width() * 4, s->format->format,
-                              s->pixels, s->pitch);
+            SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_ARGB8888, frame.row(0), frame.width() * 4,
+                              s->format->format, s->pixels, s->pitch);
         }
         SDL_UnlockSurface(s);
         std::vector<SDL_Rect> rects;
         for (const Rect& r : dirty) rects.push_back({r.left, r.top, r.width(), r.height()});
-        if (rects.empty() || !shownOnce_) SDL_UpdateWindowSurface(window_);
-        else SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size()));
+        if (rects.empty() || !shownOnce_)
+            SDL_UpdateWindowSurface(window_);
+        else
+            SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size()));
         shownOnce_ = true;
     }
 
@@ -171,27 +211,31 @@ public:
         SDL_GetWindowSize(window_, &w, &h);
         if (w != s.width || h != s.height) SDL_SetWindowSize(window_, s.width, s.height);
     }
-    void setMinimumSize(Size s) override { SDL_SetWindowMinimumSize(window_, std::max(s.width, 1), std::max(s.height, 1)); }
+    void setMinimumSize(Size s) override {
+        SDL_SetWindowMinimumSize(window_, std::max(s.width, 1), std::max(s.height, 1));
+    }
     void minimize() override { SDL_MinimizeWindow(window_); }
     void raise() override { SDL_RaiseWindow(window_); }
     void setCursor(Cursor c) override { SDL_SetCursor(backend_.cursor(c)); }
     void setTitle(const std::string& t) override { SDL_SetWindowTitle(window_, t.c_str()); }
     void setIcon(const Bitmap& icon) override {
         if (icon.empty()) return;
-        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(icon.row(0)), icon.width(),
-                                                            icon.height(), 32, icon.width() * 4,
-                                                            SDL_PIXELFORMAT_ARGB8888);
+        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
+            const_cast<uint32_t*>(icon.row(0)), icon.width(), icon.height(), 32, icon.width() * 4,
+            SDL_PIXELFORMAT_ARGB8888);
         if (!s) return;
         SDL_SetWindowIcon(window_, s);
         SDL_FreeSurface(s);
     }
     void captureMouse(bool on) override { SDL_CaptureMouse(on ? SDL_TRUE : SDL_FALSE); }
     void setTextInput(bool on) override {
-        if (on) SDL_StartTextInput();
-        else SDL_StopTextInput();
+        if (on)
+            SDL_StartTextInput();
+        else
+            SDL_StopTextInput();
     }
 
-private:
+  private:
     SdlBackend& backend_;
     SDL_Window* window_;
     bool shownOnce_ = false;
@@ -214,12 +258,14 @@ SdlBackend::~SdlBackend() {
     SDL_Quit();
 }
 
-std::unique_ptr<BackendWindow> SdlBackend::createWindow(WindowKind kind, const Rect& b, const std::string& title) {
+std::unique_ptr<BackendWindow> SdlBackend::createWindow(WindowKind kind, const Rect& b,
+                                                        const std::string& title) {
     Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
     if (kind == WindowKind::Popup) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
     if (kind == WindowKind::Tooltip) flags |= SDL_WINDOW_TOOLTIP | SDL_WINDOW_SKIP_TASKBAR;
     if (kind == WindowKind::Dialog) flags |= SDL_WINDOW_SKIP_TASKBAR;
-    SDL_Window* w = SDL_CreateWindow(title.c_str(), b.left, b.top, std::max(b.width(), 1), std::max(b.height(), 1), flags);
+    SDL_Window* w = SDL_CreateWindow(title.c_str(), b.left, b.top, std::max(b.width(), 1),
+                                     std::max(b.height(), 1), flags);
     if (!w) throw Error(std::string("Cannot create a window: ") + SDL_GetError());
     return std::make_unique<SdlWindow>(*this, w);
 }
@@ -234,11 +280,15 @@ bool SdlBackend::pollEvent(InputEvent& event) {
 }
 
 void SdlBackend::waitEvent(int64_t timeoutMs) {
-    if (timeoutMs < 0) SDL_WaitEvent(nullptr);
-    else SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<int64_t>(timeoutMs, 1 << 30)));
+    if (timeoutMs < 0)
+        SDL_WaitEvent(nullptr);
+    else
+        SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<int64_t>(timeoutMs, 1 << 30)));
 }
 
-int64_t SdlBackend::now() { return static_cast<int64_t>(SDL_GetTicks64()); }
+int64_t SdlBackend::now() {
+    return static_cast<int64_t>(SDL_GetTicks64());
+}
 
 Rect SdlBackend::workArea() {
     SDL_Rect r{0, 0, 1024, 768};
@@ -259,14 +309,16 @@ std::string SdlBackend::clipboardText() {
     return out;
 }
 
-void SdlBackend::setClipboardText(const std::string& text) { SDL_SetClipboardText(text.c_str()); }
+void SdlBackend::setClipboardText(const std::string& text) {
+    SDL_SetClipboardText(text.c_str());
+}
 
 SDL_Cursor* SdlBackend::cursor(Cursor c) {
     const auto i = static_cast<size_t>(c);
     if (!cursors_[i]) {
         static constexpr SDL_SystemCursor kinds[] = {
-            SDL_SYSTEM_CURSOR_ARROW,    SDL_SYSTEM_CURSOR_IBEAM,    SDL_SYSTEM_CURSOR_HAND,
-            SDL_SYSTEM_CURSOR_SIZEWE,   SDL_SYSTEM_CURSOR_SIZENS,   SDL_SYSTEM_CURSOR_SIZENWSE,
+            SDL_SYSTEM_CURSOR_ARROW,    SDL_SYSTEM_CURSOR_IBEAM,  SDL_SYSTEM_CURSOR_HAND,
+            SDL_SYSTEM_CURSOR_SIZEWE,   SDL_SYSTEM_CURSOR_SIZENS, SDL_SYSTEM_CURSOR_SIZENWSE,
             SDL_SYSTEM_CURSOR_SIZENESW, SDL_SYSTEM_CURSOR_SIZEALL};
         cursors_[i] = SDL_CreateSystemCursor(kinds[i]);
     }

@@ -12,7 +12,7 @@ namespace lymn {
 // The real desktop through SDL2: borderless top-level windows that show the frames the core
 // composes, real time, keyboard text input and the clipboard.
 class SdlBackend : public Backend {
-public:
+  public:
     SdlBackend();
     ~SdlBackend() override;
     SdlBackend(const SdlBackend&) = delete;
@@ -31,7 +31,7 @@ public:
 
     SDL_Cursor* cursor(Cursor c);
 
-private:
+  private:
     std::array<SDL_Cursor*, 8> cursors_{};
 };
 

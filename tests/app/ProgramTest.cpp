@@ -83,11 +83,14 @@ TEST(Program, ASessionOrSignalAskingTheProgramToEndClosesTheMainWindow) {
 }
 
 // A fresh folder holding the given files of the build.
-std::filesystem::path folderWith(const std::string& name, std::initializer_list<const char*> files) {
-    const auto dir = std::filesystem::temp_directory_path() / ("lymn-program-" + std::to_string(::getpid()) + "-" + name);
+std::filesystem::path folderWith(const std::string& name,
+                                 std::initializer_list<const char*> files) {
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("lymn-program-" + std::to_string(::getpid()) + "-" + name);
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
-    for (const char* f : files) std::filesystem::copy_file(std::filesystem::path(LYMN_BINARY_DIR) / f, dir / f);
+    for (const char* f : files)
+        std::filesystem::copy_file(std::filesystem::path(LYMN_BINARY_DIR) / f, dir / f);
     return dir;
 }
 
@@ -108,7 +111,8 @@ TEST(Program, AnErrorOfTheCreationEventShowsOneErrorBoxAndTheWindowStillOpens) {
     HeadlessBackend backend;
     Recorded r;
     Program p(backend, dir, recordInto(r));
-    EXPECT_EQ(r.boxes, std::vector<std::string>{"error: Could not find file '" + (dir / "lymn.db").string() + "'."});
+    EXPECT_EQ(r.boxes, std::vector<std::string>{"error: Could not find file '" +
+                                                (dir / "lymn.db").string() + "'."});
     ASSERT_NE(p.form(), nullptr);
     EXPECT_FALSE(p.form()->ADOCon().Connected());
     p.show();

@@ -10,7 +10,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class Screenshot : public test::WindowFixture {
-protected:
+  protected:
     void SetUp() override {
         WindowFixture::SetUp();
         form().localTime = [] { return clock::LocalTime{2008, 3, 5, 14, 7, 9}; };

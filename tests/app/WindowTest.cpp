@@ -1,4 +1,5 @@
 // The finished window: layout facts, pictures, colours, the logo and the hint.
+#include "app/LayoutPictures.h"
 #include "editors/TFlatButton.h"
 #include "editors/TFlatDropDownList.h"
 #include "editors/TFlatGroupBox.h"
@@ -6,7 +7,6 @@
 #include "editors/TFlatLabel.h"
 #include "editors/TFlatTextEdit.h"
 #include "editors/TImage.h"
-#include "app/LayoutPictures.h"
 #include "platform/HintWindow.h"
 #include "platform/Resources.h"
 #include "tests/support/WindowFixture.h"
@@ -15,7 +15,7 @@ namespace lymn {
 namespace {
 
 class Window : public test::WindowFixture {
-protected:
+  protected:
     Rect formRectOf(const std::string& name) { return form().control(name).formRect(); }
     // A control's place relative to its parent.
     Rect bounds(const std::string& name) { return form().control(name).bounds(); }
@@ -27,29 +27,52 @@ TEST_F(Window, EveryControlOfTheCharacterPageIsWhereTheLayoutPutsIt) {
         Rect bounds;
     };
     const Place places[] = {
-        {"ImageBoxJs", Rect::xywh(30, 25, 185, 34)},  {"ImageBoxZy", Rect::xywh(222, 25, 185, 34)},
-        {"EdtRank", Rect::xywh(185, 75, 58, 21)},     {"flatSpinButton1", Rect::xywh(243, 75, 21, 21)},
-        {"flatGroupBox1", Rect::xywh(30, 111, 185, 179)}, {"flatGroupBox2", Rect::xywh(222, 111, 185, 179)},
-        {"sm", Rect::xywh(86, 306, 129, 17)},         {"fl", Rect::xywh(86, 338, 129, 17)},
-        {"sq", Rect::xywh(86, 370, 129, 17)},         {"tl", Rect::xywh(86, 402, 129, 17)},
-        {"gjl", Rect::xywh(296, 306, 109, 17)},       {"shl", Rect::xywh(296, 338, 109, 17)},
-        {"fy", Rect::xywh(296, 370, 109, 17)},        {"fsxg", Rect::xywh(296, 402, 109, 17)},
-        {"skinButton1", Rect::xywh(94, 433, 80, 23)}, {"BtnClose", Rect::xywh(262, 433, 80, 23)},
-        {"Pan", Rect::xywh(274, 426, 161, 62)},       {"Image2", Rect::xywh(1, 1, 160, 60)},
-        {"Labll", Rect::xywh(70, 20, 75, 17)},        {"Labtp", Rect::xywh(70, 54, 75, 17)},
-        {"Labys", Rect::xywh(70, 88, 75, 17)},        {"Labjg", Rect::xywh(70, 123, 75, 17)},
-        {"sxd", Rect::xywh(110, 149, 49, 17)},        {"Labds", Rect::xywh(70, 20, 49, 17)},
-        {"Labxr", Rect::xywh(70, 123, 49, 17)},       {"kxd", Rect::xywh(115, 149, 49, 17)},
-        {"la", Rect::xywh(146, 17, 23, 12)},          {"ld", Rect::xywh(146, 28, 23, 12)},
-        {"ja", Rect::xywh(146, 120, 23, 12)},         {"jd", Rect::xywh(146, 131, 23, 12)},
-        {"xa", Rect::xywh(146, 120, 23, 12)},         {"lsd", Rect::xywh(146, 96, 23, 12)},
-        {"flatRadioGroup1", Rect::xywh(21, 16, 401, 265)}, {"Image1", Rect::xywh(144, 412, 160, 60)},
+        {"ImageBoxJs", Rect::xywh(30, 25, 185, 34)},
+        {"ImageBoxZy", Rect::xywh(222, 25, 185, 34)},
+        {"EdtRank", Rect::xywh(185, 75, 58, 21)},
+        {"flatSpinButton1", Rect::xywh(243, 75, 21, 21)},
+        {"flatGroupBox1", Rect::xywh(30, 111, 185, 179)},
+        {"flatGroupBox2", Rect::xywh(222, 111, 185, 179)},
+        {"sm", Rect::xywh(86, 306, 129, 17)},
+        {"fl", Rect::xywh(86, 338, 129, 17)},
+        {"sq", Rect::xywh(86, 370, 129, 17)},
+        {"tl", Rect::xywh(86, 402, 129, 17)},
+        {"gjl", Rect::xywh(296, 306, 109, 17)},
+        {"shl", Rect::xywh(296, 338, 109, 17)},
+        {"fy", Rect::xywh(296, 370, 109, 17)},
+        {"fsxg", Rect::xywh(296, 402, 109, 17)},
+        {"skinButton1", Rect::xywh(94, 433, 80, 23)},
+        {"BtnClose", Rect::xywh(262, 433, 80, 23)},
+        {"Pan", Rect::xywh(274, 426, 161, 62)},
+        {"Image2", Rect::xywh(1, 1, 160, 60)},
+        {"Labll", Rect::xywh(70, 20, 75, 17)},
+        {"Labtp", Rect::xywh(70, 54, 75, 17)},
+        {"Labys", Rect::xywh(70, 88, 75, 17)},
+        {"Labjg", Rect::xywh(70, 123, 75, 17)},
+        {"sxd", Rect::xywh(110, 149, 49, 17)},
+        {"Labds", Rect::xywh(70, 20, 49, 17)},
+        {"Labxr", Rect::xywh(70, 123, 49, 17)},
+        {"kxd", Rect::xywh(115, 149, 49, 17)},
+        {"la", Rect::xywh(146, 17, 23, 12)},
+        {"ld", Rect::xywh(146, 28, 23, 12)},
+        {"ja", Rect::xywh(146, 120, 23, 12)},
+        {"jd", Rect::xywh(146, 131, 23, 12)},
+        {"xa", Rect::xywh(146, 120, 23, 12)},
+        {"lsd", Rect::xywh(146, 96, 23, 12)},
+        {"flatRadioGroup1", Rect::xywh(21, 16, 401, 265)},
+        {"Image1", Rect::xywh(144, 412, 160, 60)},
     };
     for (const Place& p : places) EXPECT_EQ(bounds(p.name), p.bounds) << p.name;
     // Labels with automatic size start where the layout puts them.
-    for (auto [name, x, y] : {std::tuple{"flatLabel10", 145, 76}, {"flatLabel4", 30, 306}, {"flatLabel26", 222, 402},
-                              {"flatLabel2", 23, 20}, {"flatLabel6", 23, 149}, {"flatLabel16", 97, 464},
-                              {"flatLabel17", 47, 44}, {"flatLabel31", 47, 246}, {"flatLabel29", 62, 205}})
+    for (auto [name, x, y] : {std::tuple{"flatLabel10", 145, 76},
+                              {"flatLabel4", 30, 306},
+                              {"flatLabel26", 222, 402},
+                              {"flatLabel2", 23, 20},
+                              {"flatLabel6", 23, 149},
+                              {"flatLabel16", 97, 464},
+                              {"flatLabel17", 47, 44},
+                              {"flatLabel31", 47, 246},
+                              {"flatLabel29", 62, 205}})
         EXPECT_EQ(bounds(name).topLeft(), Point(x, y)) << name;
     EXPECT_FALSE(form().control("Pan").visible());
 }
@@ -70,7 +93,8 @@ TEST_F(Window, AtStartThePickersShowTheirPlaceholdersWithTheLantern) {
         const Rect p = box->pictureRect().translated(box->formRect().topLeft());
         EXPECT_EQ(p.size(), Size(32, 32));
         for (int y = 0; y < 32; y += 3)
-            for (int x = 0; x < 32; x += 3) ASSERT_EQ(f.color(p.left + x, p.top + y), lantern.color(x, y));
+            for (int x = 0; x < 32; x += 3)
+                ASSERT_EQ(f.color(p.left + x, p.top + y), lantern.color(x, y));
         // The placeholder's description beside it.
         const Rect t = box->textRect().translated(box->formRect().topLeft());
         EXPECT_FALSE(test::inkBox(f, t, sysColor(SysColor::Window)).empty());
@@ -136,7 +160,7 @@ TEST_F(Window, TheGlyphPicturesAndTheButtonsColoursPerState) {
     EXPECT_EQ(g.size(), Size(17, 8));
     EXPECT_EQ(f.color(g.left + 8, g.top + 2), colors::black);
     EXPECT_EQ(f.color(g.left, g.top + 3), sysColor(SysColor::ButtonFace));  // border left out
-    EXPECT_EQ(f.color(r.left, r.top), sysColor(SysColor::ButtonText));       // the normal frame
+    EXPECT_EQ(f.color(r.left, r.top), sysColor(SysColor::ButtonText));      // the normal frame
     EXPECT_EQ(f.color(r.left + 1, r.top + 1), sysColor(SysColor::ButtonFace));
     const Point centre{r.left + 2, r.top + 2};
     move(centre);
@@ -215,9 +239,11 @@ TEST_F(Window, TheLogoShowsTheHandTheHintAndOpensTheCommunityPage) {
 TEST_F(Window, TabMovesThroughTheControlsInTheLayoutsOrder) {
     std::vector<std::string> order;
     for (Control* c : form().tabOrderList()) order.push_back(c->name());
-    EXPECT_EQ(order, (std::vector<std::string>{"ImageBoxJs", "ImageBoxZy", "EdtRank", "la", "ld", "ta", "td", "ya", "yd",
-                                               "ja", "jd", "da", "dd", "ma", "md", "lsa", "lsd", "xa", "xd",
-                                               "skinButton1", "BtnClose"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"ImageBoxJs", "ImageBoxZy",  "EdtRank", "la",  "ld",  "ta",
+                                        "td",         "ya",          "yd",      "ja",  "jd",  "da",
+                                        "dd",         "ma",          "md",      "lsa", "lsd", "xa",
+                                        "xd",         "skinButton1", "BtnClose"}));
     // On the notice page only its frame takes the focus.
     click({1 + 90, 23 + 8});
     order.clear();

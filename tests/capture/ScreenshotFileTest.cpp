@@ -14,7 +14,8 @@ TEST(ScreenshotName, TwelveDigitsOfTheLocalTimeWhateverTheSeparators) {
     // A locale with "-" and "." (and the German one with ".") gives the same name.
     EXPECT_EQ(formatDateTime(t, {'-', '.'}), "2008-03-05 14.07.09");
     EXPECT_EQ(screenshotFileName(t, {'-', '.'}), "080305140709.jpg");
-    EXPECT_EQ(screenshotFileName(t, clock::separatorsFromFormats("%d.%m.%Y", "%H:%M:%S")), "080305140709.jpg");
+    EXPECT_EQ(screenshotFileName(t, clock::separatorsFromFormats("%d.%m.%Y", "%H:%M:%S")),
+              "080305140709.jpg");
     EXPECT_EQ(screenshotFileName({2026, 12, 31, 23, 59, 58}, {'/', ':'}), "261231235958.jpg");
     EXPECT_EQ(screenshotFileName({2000, 1, 1, 0, 0, 0}, {'/', ':'}), "000101000000.jpg");
 }

@@ -1,7 +1,7 @@
 // Every tests/e2e/NAME.drive script, played by lymn-drive on the shipped data, prints exactly
 // tests/e2e/NAME.expected and ends with exit status 0 (or the status in NAME.status).
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -28,11 +28,13 @@ struct Result {
 };
 
 Result runDriver(const fs::path& script) {
-    const fs::path outFile = fs::temp_directory_path() / ("lymn-e2e-" + std::to_string(::getpid()) + ".out");
+    const fs::path outFile =
+        fs::temp_directory_path() / ("lymn-e2e-" + std::to_string(::getpid()) + ".out");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, script.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     std::string exe = std::string(LYMN_BINARY_DIR) + "/lymn-drive";
     std::vector<char*> argv{exe.data(), nullptr};
     pid_t pid = 0;
@@ -68,6 +70,8 @@ TEST_P(DriverScript, PrintsWhatIsExpected) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, DriverScript, ::testing::ValuesIn(scripts()),
-                         [](const ::testing::TestParamInfo<std::string>& param) { return param.param; });
+                         [](const ::testing::TestParamInfo<std::string>& param) {
+                             return param.param;
+                         });
 
 }  // namespace

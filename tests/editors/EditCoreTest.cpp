@@ -28,7 +28,9 @@ TEST(EditValueTest, ExactEqualityNeedsTheSameKindAndValue) {
 TEST_F(Fixture, AssigningTheSameTextRaisesNothingADifferentOneRaisesOnce) {
     auto& edit = form.add<TFlatTextEdit>();
     edit.properties().OnChange = [&](Control&) { log("change " + edit.text()); };
-    edit.properties().OnEditValueChanged = [&](Control&) { log("value " + edit.editValue().asText()); };
+    edit.properties().OnEditValueChanged = [&](Control&) {
+        log("value " + edit.editValue().asText());
+    };
     show();
     edit.setText("1");
     edit.setText("1");
@@ -59,8 +61,10 @@ TEST_F(Fixture, AnAssignmentInsideAnAssignmentIsNotAppliedButOneFromTypingIs) {
     auto& edit = form.add<TFlatTextEdit>();
     edit.properties().OnChange = [&](Control&) {
         log("change " + edit.text() + (edit.settingText() ? " (assigned)" : " (typed)"));
-        if (edit.text() == "250") edit.setText("200");
-        else if (edit.text() == "200") edit.setText("1");  // a correction that needs correcting
+        if (edit.text() == "250")
+            edit.setText("200");
+        else if (edit.text() == "200")
+            edit.setText("1");  // a correction that needs correcting
     };
     show();
     // A program assignment: the handler's own correction is ignored.
@@ -78,7 +82,8 @@ TEST_F(Fixture, AnAssignmentInsideAnAssignmentIsNotAppliedButOneFromTypingIs) {
     edit.innerEdit().selectAll();
     edit.innerEdit().replaceSelection("250");
     EXPECT_EQ(edit.text(), "200");
-    EXPECT_EQ(events, (std::vector<std::string>{"change 7 (typed)", "change 250 (typed)", "change 200 (assigned)"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"change 7 (typed)", "change 250 (typed)",
+                                                "change 200 (assigned)"}));
     EXPECT_FALSE(edit.Modified);  // the last change was the program's
 }
 
@@ -148,7 +153,8 @@ TEST_F(Fixture, LabelsSizeThemselvesToTheirCaption) {
     show();
     const int w = label.width();
     EXPECT_EQ(w, h.app.fonts().textWidth({"宋体", 13}, "力量:") + 2 * TFlatLabel::kMarginX);
-    EXPECT_EQ(label.height(), h.app.fonts().metrics({"宋体", 13}).height() + 2 * TFlatLabel::kMarginY);
+    EXPECT_EQ(label.height(),
+              h.app.fonts().metrics({"宋体", 13}).height() + 2 * TFlatLabel::kMarginY);
     label.setCaption("");
     EXPECT_EQ(label.width(), h.app.fonts().textWidth({"宋体", 13}, " ") + 2 * TFlatLabel::kMarginX);
     // Right aligned: the right edge stays.

@@ -11,7 +11,7 @@ namespace lymn::test {
 
 // A shown form for editor controls, with a log of their change notifications.
 class EditorFixture : public ::testing::Test {
-protected:
+  protected:
     EditorFixture() : form(h.app) {
         form.setSize(400, 300);
         form.setFont({"MS Sans Serif", 11, false, colors::black});

@@ -6,7 +6,7 @@ namespace lymn {
 namespace {
 
 class Glyph : public test::EditorFixture {
-protected:
+  protected:
     void SetUp() override {
         button = &form.add<TFlatButton>();
         button->setBounds(146, 17, 23, 12);
@@ -40,7 +40,8 @@ TEST_F(Glyph, ClicksOnReleaseOverItOnly) {
 TEST_F(Glyph, StatesFillWithTheLightColours) {
     EXPECT_EQ(lightSelectionColor(), Color::rgb(0xB7BFD4));
     EXPECT_EQ(lightDownedSelectionColor(), Color::rgb(0x8893B1));
-    EXPECT_EQ(lightSelectionColor(colors::white, Color::rgb(0x0A246A), colors::white), Color::rgb(0x0A246A));
+    EXPECT_EQ(lightSelectionColor(colors::white, Color::rgb(0x0A246A), colors::white),
+              Color::rgb(0x0A246A));
     EXPECT_EQ(button->state(), TFlatButton::State::Normal);
     EXPECT_EQ(button->fillColor(), sysColor(SysColor::ButtonFace));
     h.move(form, {150, 20});

@@ -6,7 +6,7 @@ namespace lymn {
 namespace {
 
 class Combo : public test::EditorFixture {
-protected:
+  protected:
     void SetUp() override {
         for (int i = 0; i < 9; ++i) images.add(Bitmap(32, 32, Color::rgb(0x101010 * i)));
         box = &form.add<TFlatImageComboBox>();
@@ -14,7 +14,8 @@ protected:
         auto& p = box->comboProperties();
         p.Images = &images;
         p.addItem("选择职业", EditValue("0"), 0);
-        const char* names[] = {"金刚力士", "罗刹力士", "掌电法师", "控火法师", "驭剑游侠", "奇门游侠", "天君符咒师", "幽冥符咒师"};
+        const char* names[] = {"金刚力士", "罗刹力士", "掌电法师",   "控火法师",
+                               "驭剑游侠", "奇门游侠", "天君符咒师", "幽冥符咒师"};
         const char* codes[] = {"jg", "lc", "zd", "kh", "yj", "qm", "tj", "ym"};
         for (int i = 0; i < 8; ++i) p.addItem(names[i], EditValue(codes[i]), i + 1);
         p.OnChange = [this](Control&) { log("change " + std::to_string(box->ItemIndex())); };
@@ -54,8 +55,8 @@ TEST_F(Combo, PickingRaisesTheChangeOnlyForANewValueWithTheNewIndexAlreadySet) {
 
 TEST_F(Combo, DownKeysStepThroughTheItemsAndStopAtTheLast) {
     for (int i = 0; i < 10; ++i) h.key(form, Key::Down);
-    EXPECT_EQ(events, (std::vector<std::string>{"change 1", "change 2", "change 3", "change 4", "change 5",
-                                                "change 6", "change 7", "change 8"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"change 1", "change 2", "change 3", "change 4",
+                                                "change 5", "change 6", "change 7", "change 8"}));
     events.clear();
     h.key(form, Key::PageUp);  // 8 rows: up by 7
     EXPECT_EQ(box->ItemIndex(), 1);

@@ -5,7 +5,7 @@ namespace lymn {
 namespace {
 
 class InnerEdit : public test::EditorFixture {
-protected:
+  protected:
     void SetUp() override {
         edit = &form.add<TFlatTextEdit>();
         edit->setBounds(10, 10, 58, 21);

@@ -7,7 +7,7 @@ namespace lymn {
 namespace {
 
 class Spin : public test::EditorFixture {
-protected:
+  protected:
     void SetUp() override {
         edit = &form.add<TFlatTextEdit>();
         edit->setBounds(185, 75, 58, 21);

@@ -124,7 +124,7 @@ TEST(Canvas, FocusRectangleInvertsEveryOtherPixel) {
     EXPECT_EQ(b.color(1, 0), colors::white);
     EXPECT_EQ(b.color(2, 0), colors::black);
     EXPECT_EQ(b.color(2, 2), colors::white);  // inside untouched
-    c.drawFocusRect({0, 0, 6, 4});           // drawing twice restores
+    c.drawFocusRect({0, 0, 6, 4});            // drawing twice restores
     EXPECT_TRUE(test::allColor(b, b.rect(), colors::white));
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 // A focusable box that logs its events and paints its colour.
 class Probe : public Control {
-public:
+  public:
     Probe(Control* parent, std::vector<std::string>* log, bool focusable = true)
         : Control(parent), log_(log), focusable_(focusable) {
         setTabStop(focusable);
@@ -24,9 +24,10 @@ public:
     void focusIn() override { log_->push_back(name() + " focus"); }
     void focusOut() override { log_->push_back(name() + " blur"); }
 
-private:
+  private:
     void record(const char* what, Point p) {
-        log_->push_back(name() + " " + what + " " + std::to_string(p.x) + "," + std::to_string(p.y));
+        log_->push_back(name() + " " + what + " " + std::to_string(p.x) + "," +
+                        std::to_string(p.y));
     }
     std::vector<std::string>* log_;
     bool focusable_;
@@ -84,8 +85,10 @@ TEST(Form, BorderDragResizesWithinTheMinimumAndCaptionDragMoves) {
     f.setMinimumSize({130, 50});
     f.addHook([&f](FormMessage& m) {
         if (m.kind != FormMessage::Kind::HitTest) return;
-        if (m.pos.x < 1) m.result = HitTest::Left;
-        else if (m.pos.y >= f.height() - 1) m.result = HitTest::Bottom;
+        if (m.pos.x < 1)
+            m.result = HitTest::Left;
+        else if (m.pos.y >= f.height() - 1)
+            m.result = HitTest::Bottom;
     });
     f.show();
     // The border shows the resize cursor.
@@ -130,8 +133,8 @@ TEST(Form, MouseGoesToTheControlUnderItAndStaysWithItWhilePressed) {
     h.press(f, {15, 15});
     h.move(f, {55, 15});  // leaves a for b while a holds the mouse
     h.release(f, {55, 15});
-    EXPECT_EQ(log, (std::vector<std::string>{"a enter", "a focus", "a down 5,5", "a leave", "b enter",
-                                            "a up 45,5"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"a enter", "a focus", "a down 5,5", "a leave",
+                                             "b enter", "a up 45,5"}));
     log.clear();
     // b takes no focus: a keeps it.
     h.click(f, {55, 15});
@@ -214,7 +217,8 @@ TEST(MessageBox, LayoutCentresOnTheScreenWithCaptionTextAndButton) {
     // Caption bar in the active caption colour with the title in white on it.
     EXPECT_GT(test::countColor(fr, box.captionRect(), sysColor(SysColor::ActiveCaption)), 100);
     EXPECT_FALSE(test::inkBox(fr, box.captionRect(), sysColor(SysColor::ActiveCaption)).empty());
-    const Rect ink = test::inkBox(fr, box.textRect().inflated(2, 2), sysColor(SysColor::ButtonFace));
+    const Rect ink =
+        test::inkBox(fr, box.textRect().inflated(2, 2), sysColor(SysColor::ButtonFace));
     EXPECT_FALSE(ink.empty());
     EXPECT_EQ(box.lines().size(), 1u);
     // The OK button is centred under the text.
@@ -230,7 +234,9 @@ TEST(MessageBox, LayoutCentresOnTheScreenWithCaptionTextAndButton) {
 
 TEST(MessageBox, LongTextsWrapAndEscapeOrOkClose) {
     test::HeadlessApp h;
-    const std::string path = "截图成功，图片保存在：/home/player/games/岚渊/一个很长的文件夹名字/screen/080305140709.jpg";
+    const std::string path =
+        "截图成功，图片保存在：/home/player/games/岚渊/一个很长的文件夹名字/screen/"
+        "080305140709.jpg";
     MessageBoxForm box(h.app, BoxKind::Message, "t", path);
     EXPECT_GT(box.lines().size(), 1u);
     EXPECT_LE(box.textRect().width(), MessageBoxForm::kMaxTextWidth);

@@ -42,7 +42,8 @@ TEST(Integers, RejectsEverythingElseWithTheConversionMessage) {
     // Out of the 32-bit range.
     EXPECT_EQ(errorOf("2147483648"), "'2147483648' is not a valid integer value");
     EXPECT_EQ(errorOf("-2147483649"), "'-2147483649' is not a valid integer value");
-    EXPECT_EQ(errorOf("99999999999999999999999"), "'99999999999999999999999' is not a valid integer value");
+    EXPECT_EQ(errorOf("99999999999999999999999"),
+              "'99999999999999999999999' is not a valid integer value");
     EXPECT_EQ(errorOf("$80000000"), "'$80000000' is not a valid integer value");
 }
 

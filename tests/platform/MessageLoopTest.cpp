@@ -11,14 +11,15 @@ namespace {
 
 // A control that records what reaches it.
 class Recorder : public Control {
-public:
+  public:
     using Control::Control;
     void message(int msg, intptr_t w, intptr_t) override {
         log.push_back("msg" + std::to_string(msg) + ":" + std::to_string(w));
         if (onMessage) onMessage(msg);
     }
     void timer(int id) override {
-        log.push_back("timer" + std::to_string(id) + "@" + std::to_string(application()->backend().now()));
+        log.push_back("timer" + std::to_string(id) + "@" +
+                      std::to_string(application()->backend().now()));
         if (onTimer) onTimer(id);
     }
     std::vector<std::string> log;

@@ -100,7 +100,8 @@ TEST(Text, AmpersandMarksTheAcceleratorAndIsNotDrawn) {
     Bitmap one(1, 1);
     Canvas probe(one, &fonts());
     EXPECT_EQ(probe.measureText(kSans, "&Ab").width, fonts().textWidth(kSans, "Ab"));
-    EXPECT_EQ(probe.measureText(kSans, "&Ab", text::NoPrefix).width, fonts().textWidth(kSans, "&Ab"));
+    EXPECT_EQ(probe.measureText(kSans, "&Ab", text::NoPrefix).width,
+              fonts().textWidth(kSans, "&Ab"));
 
     // The accelerator is underlined one pixel below the baseline.
     Bitmap b(60, 20, colors::white);

@@ -8,7 +8,7 @@ namespace {
 using Table = std::vector<std::pair<int, std::string>>;
 
 class GrowthTables : public test::SimFixture {
-protected:
+  protected:
     // The labels Labll Labtp Labys Labjg sm fl tl gjl shl fy of each level, after a selection.
     void check(int professionItem, const Table& table) {
         start();
@@ -17,7 +17,8 @@ protected:
             SCOPED_TRACE("level " + std::to_string(level));
             run("level " + std::to_string(level));
             std::string got;
-            for (const char* n : {"Labll", "Labtp", "Labys", "Labjg", "sm", "fl", "tl", "gjl", "shl", "fy"})
+            for (const char* n :
+                 {"Labll", "Labtp", "Labys", "Labjg", "sm", "fl", "tl", "gjl", "shl", "fy"})
                 got += (got.empty() ? "" : " ") + value(n);
             EXPECT_EQ(got, expected);
         }

@@ -18,7 +18,8 @@ TEST_F(Selection, TheProfessionAloneLoadsNothingTheAppearanceThenLoadsTheRow) {
     EXPECT_EQ(value("Labll"), "0");
     run("pick js 11");
     EXPECT_TRUE(form().ADOTemp().Active());
-    EXPECT_EQ(form().ADOTemp().sql(), std::vector<std::string>{" select * from t_js where zy = 'yj' and js = 'ss'"});
+    EXPECT_EQ(form().ADOTemp().sql(),
+              std::vector<std::string>{" select * from t_js where zy = 'yj' and js = 'ss'"});
     EXPECT_EQ(value("sm"), "110");  // a Ranger row with tp 10
     EXPECT_EQ(value("fl"), "70");
     EXPECT_EQ(value("gjl"), "15");
@@ -31,7 +32,8 @@ TEST_F(Selection, TheProfessionAloneLoadsNothingTheAppearanceThenLoadsTheRow) {
 
 TEST_F(Selection, LifeAndManaOnLoadingFollowTheGroup) {
     start();
-    const std::pair<int, const char*> cases[] = {{1, "100 0"}, {3, "100 80"}, {5, "110 70"}, {7, "100 70"}};
+    const std::pair<int, const char*> cases[] = {
+        {1, "100 0"}, {3, "100 80"}, {5, "110 70"}, {7, "100 70"}};
     run("pick js 11");
     for (auto [item, expected] : cases) {
         run("pick zy " + std::to_string(item));
@@ -182,7 +184,7 @@ TEST_F(Points, InvariantOverRandomLevelsAndPresses) {
     start();
     run("pick zy 7\npick js 11");
     std::mt19937 rng(20261209);
-    const char* buttons[] = {"la", "ld", "ta", "td", "ya", "yd", "ja", "jd",
+    const char* buttons[] = {"la", "ld", "ta", "td", "ya",  "yd",  "ja", "jd",
                              "da", "dd", "ma", "md", "lsa", "lsd", "xa", "xd"};
     for (int round = 0; round < 12; ++round) {
         const int level = std::uniform_int_distribution<int>(0, 200)(rng);
@@ -199,9 +201,12 @@ TEST_F(Points, InvariantOverRandomLevelsAndPresses) {
             ASSERT_GE(ys, s.LevelYs);
             ASSERT_GE(jg, s.LevelJg);
             ASSERT_GE(sxd, 0);
-            ASSERT_EQ(sxd + (ll - s.LevelLl) + (tp - s.LevelTp) + (ys - s.LevelYs) + (jg - s.LevelJg), grant);
+            ASSERT_EQ(
+                sxd + (ll - s.LevelLl) + (tp - s.LevelTp) + (ys - s.LevelYs) + (jg - s.LevelJg),
+                grant);
             ASSERT_GE(std::stoi(value("kxd")), 0);
-            for (const char* r : {"Labds", "Labmh", "Labls", "Labxr"}) ASSERT_GE(std::stoi(value(r)), 0);
+            for (const char* r : {"Labds", "Labmh", "Labls", "Labxr"})
+                ASSERT_GE(std::stoi(value(r)), 0);
         }
     }
 }

@@ -18,7 +18,7 @@ namespace lymn::test {
 
 // The program with a data file of our own: every pair 14, 10, 7, 11, except the rows given.
 class SimFixture : public ::testing::Test {
-protected:
+  protected:
     using Row = std::array<int, 4>;
 
     void SetUp() override {
@@ -38,17 +38,20 @@ protected:
         std::string csv = "zy,js,ll,tp,ys,jg\n";
         for (size_t p = 1; p < sim::ProfessionTable.size(); ++p)
             for (size_t a = 1; a < sim::AppearanceTable.size(); ++a) {
-                const std::string zy(sim::ProfessionTable[p].code), js(sim::AppearanceTable[a].code);
+                const std::string zy(sim::ProfessionTable[p].code),
+                    js(sim::AppearanceTable[a].code);
                 Row r{14, 10, 7, 11};
                 auto it = rows.find(zy + "/" + js);
                 if (it != rows.end()) r = it->second;
                 if (r[0] < 0) continue;
-                csv += zy + "," + js + "," + std::to_string(r[0]) + "," + std::to_string(r[1]) + "," +
-                       std::to_string(r[2]) + "," + std::to_string(r[3]) + "\n";
+                csv += zy + "," + js + "," + std::to_string(r[0]) + "," + std::to_string(r[1]) +
+                       "," + std::to_string(r[2]) + "," + std::to_string(r[3]) + "\n";
             }
         store::CodeSets codes;
-        for (size_t p = 1; p < sim::ProfessionTable.size(); ++p) codes.professions.emplace_back(sim::ProfessionTable[p].code);
-        for (size_t a = 1; a < sim::AppearanceTable.size(); ++a) codes.appearances.emplace_back(sim::AppearanceTable[a].code);
+        for (size_t p = 1; p < sim::ProfessionTable.size(); ++p)
+            codes.professions.emplace_back(sim::ProfessionTable[p].code);
+        for (size_t a = 1; a < sim::AppearanceTable.size(); ++a)
+            codes.appearances.emplace_back(sim::AppearanceTable[a].code);
         store::buildDataFile(store::CsvTable::parse(csv), codes, dir / "lymn.mdb", false);
         driver = std::make_unique<tools::Driver>(dir, out, err);
         out.str("");
@@ -58,14 +61,17 @@ protected:
     std::string run(const std::string& script) {
         out.str("");
         std::istringstream in(script);
-        for (std::string line; std::getline(in, line);) EXPECT_TRUE(driver->run(line)) << line << ": " << err.str();
+        for (std::string line; std::getline(in, line);)
+            EXPECT_TRUE(driver->run(line)) << line << ": " << err.str();
         return out.str();
     }
     // One value of the dump.
     std::string value(const std::string& name) {
         const std::string d = run("dump");
         const auto at = d.find("\n" + name + "=");
-        const auto start = at == std::string::npos ? (d.rfind(name + "=", 0) == 0 ? 0 : std::string::npos) : at + 1;
+        const auto start = at == std::string::npos
+                               ? (d.rfind(name + "=", 0) == 0 ? 0 : std::string::npos)
+                               : at + 1;
         if (start == std::string::npos) return "?";
         const auto eq = d.find('=', start);
         return d.substr(eq + 1, d.find('\n', eq) - eq - 1);

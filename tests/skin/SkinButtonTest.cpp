@@ -11,7 +11,7 @@ namespace lymn {
 namespace {
 
 class SkinButton : public ::testing::Test {
-protected:
+  protected:
     SkinButton() : form(h.app) {
         form.setSize(300, 200);
         form.setFont({"MS Sans Serif", 11, false, colors::black});

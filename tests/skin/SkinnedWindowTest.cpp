@@ -13,7 +13,7 @@ namespace lymn {
 namespace {
 
 class SkinnedWindow : public test::WindowFixture {
-protected:
+  protected:
     Bitmap picture(const char* name) {
         Bitmap b;
         LoadThemeBitmap(b, name);
@@ -47,15 +47,18 @@ TEST_F(SkinnedWindow, TitleBarSectionsButtonsAndCaption) {
     const Bitmap left = picture("PINSTRIPE_TITLE_LEFT"), right = picture("PINSTRIPE_TITLE_RIGHT");
     // Rows the caption and the buttons leave alone.
     for (int y : {0, 1, 2, 3, 21, 22}) {
-        for (int x = 0; x < 48; ++x) ASSERT_EQ(f.color(1 + x, y), left.color(x, y)) << x << "," << y;
-        for (int x = 0; x < 48; ++x) ASSERT_EQ(f.color(1 + 390 + x, y), right.color(x, y)) << x << "," << y;
+        for (int x = 0; x < 48; ++x)
+            ASSERT_EQ(f.color(1 + x, y), left.color(x, y)) << x << "," << y;
+        for (int x = 0; x < 48; ++x)
+            ASSERT_EQ(f.color(1 + 390 + x, y), right.color(x, y)) << x << "," << y;
     }
     // The right piece's shaded outer end is at the bar's right end, not inside.
     EXPECT_NE(f.color(1 + 437, 5), f.color(1 + 389, 5));
     EXPECT_EQ(bar.buttonRect(1), Rect::xywh(419, 4, 17, 17));  // close
     EXPECT_EQ(bar.buttonRect(2), Rect::xywh(401, 4, 17, 17));  // minimise
     EXPECT_EQ(bar.buttonRect(0), Rect::xywh(3, 4, 17, 17));    // control box
-    const Bitmap close = picture("PINSTRIPE_TITLEBTN_CLOSE_NORMAL"), min = picture("PINSTRIPE_TITLEBTN_MIN_NORMAL"),
+    const Bitmap close = picture("PINSTRIPE_TITLEBTN_CLOSE_NORMAL"),
+                 min = picture("PINSTRIPE_TITLEBTN_MIN_NORMAL"),
                  box = picture("PINSTRIPE_TITLEBTN_CTLBOX_NORMAL");
     for (int y = 0; y < 17; ++y)
         for (int x = 0; x < 17; ++x) {
@@ -99,10 +102,13 @@ TEST_F(SkinnedWindow, TabStripShowsTheSelectedTabLowerAndTheFramePatternAround) 
     EXPECT_EQ(f.color(sx + 10, sy + 1), f.color(sx + 300, sy + 1));  // key pixel: background
     EXPECT_EQ(f.color(sx + 10 + w0, sy + 5), Color::rgb(0x91A7B4));
     // Elsewhere the frame's pinstripe pattern, aligned to the frame.
-    const uint32_t pattern[8] = {0xFFFFFF, 0xEFEFEF, 0xE8E8E8, 0xEFEFEF, 0xFFFFFF, 0xEFEFEF, 0xE8E8E8, 0xEFEFEF};
-    for (int y = 0; y < 16; ++y) EXPECT_EQ(f.color(sx + 300, sy + y), Color::rgb(pattern[(23 + y) % 8])) << y;
+    const uint32_t pattern[8] = {0xFFFFFF, 0xEFEFEF, 0xE8E8E8, 0xEFEFEF,
+                                 0xFFFFFF, 0xEFEFEF, 0xE8E8E8, 0xEFEFEF};
+    for (int y = 0; y < 16; ++y)
+        EXPECT_EQ(f.color(sx + 300, sy + y), Color::rgb(pattern[(23 + y) % 8])) << y;
     // The tab captions' ink stays inside their tabs.
-    const Rect captionInk = test::inkBox(f, Rect::xywh(sx + 10 + 4, sy + 3, w0 - 8, 13), Color::rgb(0x9C9CED));
+    const Rect captionInk =
+        test::inkBox(f, Rect::xywh(sx + 10 + 4, sy + 3, w0 - 8, 13), Color::rgb(0x9C9CED));
     EXPECT_FALSE(captionInk.empty());
 }
 
@@ -140,7 +146,8 @@ TEST_F(SkinnedWindow, ClickingTheTabsSwitchesThePagesAndKeepsTheValues) {
     // The notice page is in front: the notice frame's caption shows where the character page
     // had the pickers.
     EXPECT_FALSE(form().control("flatRadioGroup1").formRect().empty());
-    EXPECT_EQ(form().controlAt({60, 80}) ? form().controlAt({60, 80})->name() : "", "flatRadioGroup1");
+    EXPECT_EQ(form().controlAt({60, 80}) ? form().controlAt({60, 80})->name() : "",
+              "flatRadioGroup1");
     const Rect tab0 = pages.strip().tabRect(0).translated(pages.strip().formRect().topLeft());
     click({tab0.left + 10, tab0.top + 8});
     EXPECT_EQ(pages.ActivePage()->name(), "One");
@@ -257,7 +264,8 @@ TEST_F(SkinnedWindow, TheFrameRefusesASecondFrameAndItselfAsFormPanel) {
         form().add<TSkinForm>();
         ADD_FAILURE() << "a second frame was made";
     } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()), "Sorry, You can create only one TSkinForm component in one form!");
+        EXPECT_EQ(std::string(e.what()),
+                  "Sorry, You can create only one TSkinForm component in one form!");
     }
     auto& frameControl = form().control<TSkinForm>("skinForm1");
     frameControl.setFormPanel(&frameControl);
@@ -271,7 +279,8 @@ TEST_F(SkinnedWindow, TheFrameRefusesASecondFrameAndItselfAsFormPanel) {
     TSkinTitleBarButton& b = bar.Buttons().add();
     bar.Buttons().setButtonType(b, TSkinTitleBarBtnType::skinControlBox);
     EXPECT_EQ(b.ButtonType(), TSkinTitleBarBtnType::skinCustom);
-    EXPECT_EQ(boxes.back(), "Sorry, only one button's ButtonType property can be \"skinControlBox\"");
+    EXPECT_EQ(boxes.back(),
+              "Sorry, only one button's ButtonType property can be \"skinControlBox\"");
 }
 
 TEST_F(SkinnedWindow, StylesComeFromTheFrameAndStayWithEachControl) {

@@ -10,7 +10,8 @@ namespace {
 Bitmap numbered(int w, int h) {
     Bitmap b(w, h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) b.setColor(x, y, Color{static_cast<uint8_t>(x), static_cast<uint8_t>(y), 7});
+        for (int x = 0; x < w; ++x)
+            b.setColor(x, y, Color{static_cast<uint8_t>(x), static_cast<uint8_t>(y), 7});
     return b;
 }
 
@@ -87,7 +88,7 @@ TEST(SliceDraw, TabsKeepTheirCapsAndStretchTheMiddle) {
     Bitmap out(64, 17, colors::white);
     Canvas c(out);
     SliceDrawHorizontal(tab, c, {0, 0, 64, 17}, true);
-    EXPECT_EQ(out.color(0, 0), colors::white);   // the key corner left out
+    EXPECT_EQ(out.color(0, 0), colors::white);  // the key corner left out
     EXPECT_EQ(out.color(63, 0), colors::white);
     EXPECT_EQ(out.color(0, 5), Color::rgb(0x4E4EAF));
     EXPECT_EQ(out.color(63, 5), Color::rgb(0x4E4EAF));

@@ -47,7 +47,9 @@ TEST(Theme, TheRowsTheWindowReads) {
     // Every row has one kind for all styles.
     for (int i = 1; i <= 91; ++i)
         for (int s = 2; s <= 5; ++s)
-            EXPECT_EQ(GetThemeElement(static_cast<S>(s), i).kind, GetThemeElement(S::Pinstripe, i).kind) << i;
+            EXPECT_EQ(GetThemeElement(static_cast<S>(s), i).kind,
+                      GetThemeElement(S::Pinstripe, i).kind)
+                << i;
 }
 
 TEST(Theme, EveryPictureNameIsInTheStoreAtItsSize) {
@@ -61,16 +63,31 @@ TEST(Theme, EveryPictureNameIsInTheStoreAtItsSize) {
         const char* name;
         int w, h;
     };
-    const Expect sizes[] = {
-        {"PINSTRIPE_BUTTON_NORMAL", 84, 23}, {"SKY_BUTTON_MOUSEON", 18, 21},       {"NAVY_BUTTON_MOUSEDOWN", 74, 21},
-        {"PEARL_BUTTON_NORMAL", 74, 21},     {"GLASS_BUTTON_NORMAL", 77, 27},      {"PINSTRIPE_TITLE_LEFT", 48, 23},
-        {"SKY_TITLE_CLIENT", 37, 29},        {"NAVY_TITLE_RIGHT", 97, 32},         {"PEARL_TITLE_LEFT", 441, 23},
-        {"PEARL_TITLE_CLIENT", 1, 23},       {"GLASS_TITLE_CLIENT", 179, 33},      {"GLASS_TITLE_RIGHT", 101, 33},
-        {"PINSTRIPE_TITLEBTN_CLOSE_NORMAL", 17, 17}, {"SKY_TITLEBTN_RST_MOUSEDOWN", 21, 21},
-        {"NAVY_TITLEBTN_MIN_MOUSEON", 19, 19}, {"PINSTRIPE_TAB_ACTIVE", 18, 27},   {"SKY_TAB_INACTIVE", 9, 18},
-        {"NAVY_TAB_ACTIVE", 6, 17},          {"GLASS_TAB_ACTIVE", 9, 17},          {"PINSTRIPE_TAB_LINE", 17, 7},
-        {"SKY_TAB_LINE", 8, 1},              {"NAVY_TAB_LINE", 5, 5},              {"PEARL_TAB_LINE", 10, 5},
-        {"PINSTRIPE_FORM_BACKGROUND", 8, 8}, {"PEARL_FORM_BACKGROUND", 8, 8}};
+    const Expect sizes[] = {{"PINSTRIPE_BUTTON_NORMAL", 84, 23},
+                            {"SKY_BUTTON_MOUSEON", 18, 21},
+                            {"NAVY_BUTTON_MOUSEDOWN", 74, 21},
+                            {"PEARL_BUTTON_NORMAL", 74, 21},
+                            {"GLASS_BUTTON_NORMAL", 77, 27},
+                            {"PINSTRIPE_TITLE_LEFT", 48, 23},
+                            {"SKY_TITLE_CLIENT", 37, 29},
+                            {"NAVY_TITLE_RIGHT", 97, 32},
+                            {"PEARL_TITLE_LEFT", 441, 23},
+                            {"PEARL_TITLE_CLIENT", 1, 23},
+                            {"GLASS_TITLE_CLIENT", 179, 33},
+                            {"GLASS_TITLE_RIGHT", 101, 33},
+                            {"PINSTRIPE_TITLEBTN_CLOSE_NORMAL", 17, 17},
+                            {"SKY_TITLEBTN_RST_MOUSEDOWN", 21, 21},
+                            {"NAVY_TITLEBTN_MIN_MOUSEON", 19, 19},
+                            {"PINSTRIPE_TAB_ACTIVE", 18, 27},
+                            {"SKY_TAB_INACTIVE", 9, 18},
+                            {"NAVY_TAB_ACTIVE", 6, 17},
+                            {"GLASS_TAB_ACTIVE", 9, 17},
+                            {"PINSTRIPE_TAB_LINE", 17, 7},
+                            {"SKY_TAB_LINE", 8, 1},
+                            {"NAVY_TAB_LINE", 5, 5},
+                            {"PEARL_TAB_LINE", 10, 5},
+                            {"PINSTRIPE_FORM_BACKGROUND", 8, 8},
+                            {"PEARL_FORM_BACKGROUND", 8, 8}};
     for (const Expect& e : sizes) {
         Bitmap b;
         LoadThemeBitmap(b, e.name);
@@ -83,10 +100,12 @@ TEST(Theme, EveryPictureNameIsInTheStoreAtItsSize) {
 TEST(Theme, ThePicturesTheWindowShowsHaveTheirColours) {
     Bitmap p;
     LoadThemeBitmap(p, "PINSTRIPE_FORM_BACKGROUND");
-    const uint32_t rows[8] = {0xFFFFFF, 0xEFEFEF, 0xE8E8E8, 0xEFEFEF, 0xFFFFFF, 0xEFEFEF, 0xE8E8E8, 0xEFEFEF};
+    const uint32_t rows[8] = {0xFFFFFF, 0xEFEFEF, 0xE8E8E8, 0xEFEFEF,
+                              0xFFFFFF, 0xEFEFEF, 0xE8E8E8, 0xEFEFEF};
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) EXPECT_EQ(p.color(x, y), Color::rgb(rows[y]));
-    for (const char* name : {"PINSTRIPE_TITLE_LEFT", "PINSTRIPE_TITLE_CLIENT", "PINSTRIPE_TITLE_RIGHT"}) {
+    for (const char* name :
+         {"PINSTRIPE_TITLE_LEFT", "PINSTRIPE_TITLE_CLIENT", "PINSTRIPE_TITLE_RIGHT"}) {
         LoadThemeBitmap(p, name);
         EXPECT_EQ(p.color(20, 0), Color::rgb(0x7F7F7F)) << name;
         EXPECT_EQ(p.color(20, 22), Color::rgb(0x7F7F7F)) << name;
@@ -124,7 +143,9 @@ TEST(Theme, TheStoredPicturesAreTheGeneratorsOutput) {
     for (const auto& [name, picture] : drawn) {
         Bitmap stored;
         ASSERT_NO_THROW(LoadThemeBitmap(stored, name)) << name;
-        EXPECT_TRUE(stored == picture) << name << " differs from what tools/lymn-art draws; run lymn-art theme resources/theme";
+        EXPECT_TRUE(stored == picture)
+            << name
+            << " differs from what tools/lymn-art draws; run lymn-art theme resources/theme";
     }
 }
 

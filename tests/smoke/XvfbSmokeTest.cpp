@@ -19,18 +19,21 @@ std::map<std::string, int> geometry(test::Xvfb& x, const std::string& id) {
     std::string line;
     while (std::getline(in, line)) {
         const auto eq = line.find('=');
-        if (eq != std::string::npos && eq + 1 < line.size() && std::isdigit(static_cast<unsigned char>(line[eq + 1])))
+        if (eq != std::string::npos && eq + 1 < line.size() &&
+            std::isdigit(static_cast<unsigned char>(line[eq + 1])))
             g[line.substr(0, eq)] = std::stoi(line.substr(eq + 1));
     }
     return g;
 }
 
 TEST(XvfbSmoke, TheRealProgramOpensItsWindow) {
-    if (!test::Xvfb::installed()) GTEST_SKIP() << "Xvfb or xwd is not installed; run ./setup to install them";
+    if (!test::Xvfb::installed())
+        GTEST_SKIP() << "Xvfb or xwd is not installed; run ./setup to install them";
     test::Xvfb x;
     ASSERT_TRUE(x.running()) << "Xvfb did not start";
     // The program works in its own folder: a copy of it and its data file in a fresh one.
-    const auto folder = std::filesystem::temp_directory_path() / ("lymn-smoke-" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("lymn-smoke-" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     for (const char* f : {"lymn-sim", "lymn.mdb"})
@@ -54,7 +57,8 @@ TEST(XvfbSmoke, TheRealProgramOpensItsWindow) {
         if (test::countColor(shot, window, colors::black) < 440 * 535 / 2) break;
         usleep(50000);
     }
-    EXPECT_LT(test::countColor(shot, window, colors::black), 440 * 535 / 2) << "the window is blank";
+    EXPECT_LT(test::countColor(shot, window, colors::black), 440 * 535 / 2)
+        << "the window is blank";
     // The frame's grey border on the left, right and bottom edges, the title bar's grey top row,
     // and the pages' striped background.
     const Color border = Color::rgb(0x7F7F7F);

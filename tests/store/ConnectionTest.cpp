@@ -26,7 +26,7 @@ std::string openError(const std::string& connectionString) {
 }
 
 class Connection : public Fixture {
-protected:
+  protected:
     std::string dataWithSignature() {
         copyShipped("lymn.db");
         RestoreDataFileHeader(dir / "lymn.db");
@@ -37,7 +37,8 @@ protected:
 TEST(ConnectionStringTest, IsTheProgramsLiteralAndParsesBack) {
     const std::string s = dataConnectionString("/opt/岚渊/lymn.db");
     EXPECT_EQ(s,
-              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source='/opt/岚渊/lymn.db';Persist Security Info=False;"
+              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source='/opt/岚渊/lymn.db';Persist Security "
+              "Info=False;"
               "Jet OLEDB:Database Password=mqz%tow318");
     ConnectionString cs(s);
     EXPECT_EQ(cs.value("provider"), "Microsoft.Jet.OLEDB.4.0");
@@ -62,18 +63,21 @@ TEST_F(Connection, RefusesEveryFileItCannotUseNamingIt) {
 
     copyShipped("marker.db");  // the shipped file carries the marker
     const std::string marker = (dir / "marker.db").string();
-    EXPECT_EQ(openError(dataConnectionString(marker)), "Unrecognized database format '" + marker + "'.");
+    EXPECT_EQ(openError(dataConnectionString(marker)),
+              "Unrecognized database format '" + marker + "'.");
 
     writeText(dir / "empty.db", "");
     const std::string empty = (dir / "empty.db").string();
-    EXPECT_EQ(openError(dataConnectionString(empty)), "Unrecognized database format '" + empty + "'.");
+    EXPECT_EQ(openError(dataConnectionString(empty)),
+              "Unrecognized database format '" + empty + "'.");
 
     // Random bytes behind the standard signature.
     std::string junk(std::begin(kStandardSignature), std::end(kStandardSignature));
     for (int i = 0; i < 8192; ++i) junk.push_back(static_cast<char>((i * 7919 + 13) & 0xFF));
     writeText(dir / "junk.db", junk);
     const std::string junkPath = (dir / "junk.db").string();
-    EXPECT_EQ(openError(dataConnectionString(junkPath)), "Unrecognized database format '" + junkPath + "'.");
+    EXPECT_EQ(openError(dataConnectionString(junkPath)),
+              "Unrecognized database format '" + junkPath + "'.");
 
     // A truncated file: the first kilobyte of a good one.
     auto good = bytes(dataWithSignature());
@@ -86,7 +90,8 @@ TEST_F(Connection, RefusesEveryFileItCannotUseNamingIt) {
     const std::string folder = (dir / "folder.db").string();
     EXPECT_EQ(openError(dataConnectionString(folder)),
               "The Microsoft Jet database engine cannot open the file '" + folder +
-                  "'. It is already opened exclusively by another user, or you need permission to view its data.");
+                  "'. It is already opened exclusively by another user, or you need permission to "
+                  "view its data.");
 }
 
 TEST_F(Connection, RefusesAWrongPasswordProviderOrNoConnectionString) {
@@ -98,7 +103,8 @@ TEST_F(Connection, RefusesAWrongPasswordProviderOrNoConnectionString) {
     provider.replace(provider.find("Jet.OLEDB.4.0"), 13, "ACE.OLEDB.12.0");
     EXPECT_EQ(openError(provider), "Provider cannot be found. It may not be properly installed.");
     EXPECT_EQ(openError(""),
-              "[Microsoft][ODBC Driver Manager] Data source name not found and no default driver specified");
+              "[Microsoft][ODBC Driver Manager] Data source name not found and no default driver "
+              "specified");
 }
 
 TEST_F(Connection, AnOpenConnectionIsNotDisturbedByLaterChangesOfTheFile) {

@@ -11,7 +11,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class Query : public test::StoreFixture {
-protected:
+  protected:
     void use(const fs::path& file) { con.setConnectionString(dataConnectionString(file)); }
     std::string errorOf(const std::function<void()>& f) {
         try {
@@ -26,14 +26,16 @@ protected:
 };
 
 TEST_F(Query, RunQueryReplacesTheTextAndReadsTheFirstRow) {
-    use(sqlFile("a.db", {"create table t_js (zy text, js text, LL integer, tp integer, ys integer, jg integer, x text)",
+    use(sqlFile("a.db", {"create table t_js (zy text, js text, LL integer, tp integer, ys integer, "
+                         "jg integer, x text)",
                          "insert into t_js values ('zd', 'ss', 7, 10, 16, 9, 'extra')",
                          "insert into t_js values ('zd', 'ss', 99, 99, 99, 99, 'second')",
                          "insert into t_js values ('jg', 'tj', 15, 14, null, 8, null)"}));
     EXPECT_FALSE(con.Connected());
     RunQuery(q, " select * from t_js where zy = 'zd' and js = 'ss'");
     EXPECT_TRUE(con.Connected());  // the query connected first
-    EXPECT_EQ(q.sql(), std::vector<std::string>{" select * from t_js where zy = 'zd' and js = 'ss'"});
+    EXPECT_EQ(q.sql(),
+              std::vector<std::string>{" select * from t_js where zy = 'zd' and js = 'ss'"});
     // The first of two rows, the column found whatever its letter case, read as often as needed.
     EXPECT_EQ(q.fieldAsInteger("ll"), 7);
     EXPECT_EQ(q.fieldAsInteger("ll"), 7);
@@ -62,10 +64,12 @@ TEST_F(Query, EngineErrorsLeaveTheQueryClosedAndTheNextLookupTriesAgain) {
     TADOConnection later;
     TADOQuery lq("ADOTemp", later);
     later.setConnectionString(dataConnectionString(dir / "late.db"));
-    EXPECT_EQ(errorOf([&] { RunQuery(lq, " select * from t_js"); }), "Could not find file '" + (dir / "late.db").string() + "'.");
+    EXPECT_EQ(errorOf([&] { RunQuery(lq, " select * from t_js"); }),
+              "Could not find file '" + (dir / "late.db").string() + "'.");
     EXPECT_FALSE(lq.Active());
-    sqlFile("late.db", {"create table t_js (zy text, js text, ll integer, tp integer, ys integer, jg integer)",
-                        "insert into t_js values ('kh', 'nf', 8, 10, 15, 9)"});
+    sqlFile("late.db",
+            {"create table t_js (zy text, js text, ll integer, tp integer, ys integer, jg integer)",
+             "insert into t_js values ('kh', 'nf', 8, 10, 15, 9)"});
     RunQuery(lq, " select * from t_js where zy = 'kh' and js = 'nf'");
     EXPECT_EQ(lq.fieldAsInteger("ys"), 15);
 }
@@ -76,7 +80,8 @@ TEST_F(Query, ValuesThatAreNot32BitIntegersRaiseTheConversionError) {
     RunQuery(q, " select * from t_js");
     EXPECT_EQ(q.fieldAsInteger("ll"), 12);
     EXPECT_EQ(errorOf([&] { q.fieldAsInteger("tp"); }), "'abc' is not a valid integer value");
-    EXPECT_EQ(errorOf([&] { q.fieldAsInteger("ys"); }), "'3000000000' is not a valid integer value");
+    EXPECT_EQ(errorOf([&] { q.fieldAsInteger("ys"); }),
+              "'3000000000' is not a valid integer value");
     EXPECT_EQ(q.fieldAsInteger("jg"), 5);
 }
 

@@ -17,7 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class Startup : public test::StoreFixture {
-protected:
+  protected:
     // Runs the start-up; its error text, or "" when it went through.
     std::string start(TADOConnection& con, const std::function<void(int)>& hook = {}) {
         try {

@@ -18,10 +18,11 @@ namespace fs = std::filesystem;
 
 // A fresh folder per test, with helpers for data files.
 class StoreFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("lymn-store-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path() /
+              ("lymn-store-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -41,7 +42,9 @@ protected:
         return b;
     }
     static std::vector<uint8_t> block(const store::HeaderBlock& b) { return {b.begin(), b.end()}; }
-    void writeText(const fs::path& p, const std::string& s) { std::ofstream(p, std::ios::binary) << s; }
+    void writeText(const fs::path& p, const std::string& s) {
+        std::ofstream(p, std::ios::binary) << s;
+    }
     // A data file with the given statements and header.
     fs::path sqlFile(const std::string& name, const std::vector<std::string>& statements,
                      const store::HeaderBlock& header = store::kStandardSignature) {

@@ -25,7 +25,8 @@ int countColor(const Bitmap& b, const Rect& r, Color col) {
 }
 
 bool allColor(const Bitmap& b, const Rect& r, Color col) {
-    return countColor(b, r, col) == r.intersected(b.rect()).width() * r.intersected(b.rect()).height();
+    return countColor(b, r, col) ==
+           r.intersected(b.rect()).width() * r.intersected(b.rect()).height();
 }
 
 std::string hex(Color c) {
@@ -34,6 +35,8 @@ std::string hex(Color c) {
     return buf;
 }
 
-void savePng(const Bitmap& b, const std::string& path) { png::write(b, path); }
+void savePng(const Bitmap& b, const std::string& path) {
+    png::write(b, path);
+}
 
 }  // namespace lymn::test

@@ -13,15 +13,19 @@ namespace lymn::test {
 
 // The real window, shown on the headless backend, with input helpers in window coordinates.
 class WindowFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        dir = std::filesystem::temp_directory_path() / ("lymn-window-" + std::to_string(::getpid()));
+        dir =
+            std::filesystem::temp_directory_path() / ("lymn-window-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
-        std::filesystem::copy_file(std::filesystem::path(LYMN_BINARY_DIR) / "lymn.mdb", dir / "lymn.mdb",
+        std::filesystem::copy_file(std::filesystem::path(LYMN_BINARY_DIR) / "lymn.mdb",
+                                   dir / "lymn.mdb",
                                    std::filesystem::copy_options::overwrite_existing);
         std::filesystem::remove(dir / "lymn.db");
         program = std::make_unique<Program>(backend, dir, [this](Application& app) {
-            app.setBoxHandler([this](BoxKind, const std::string&, const std::string& text) { boxes.push_back(text); });
+            app.setBoxHandler([this](BoxKind, const std::string&, const std::string& text) {
+                boxes.push_back(text);
+            });
         });
         program->show();
     }

@@ -29,18 +29,22 @@ std::vector<char*> cstrings(std::vector<std::string>& v) {
 std::vector<std::string> environmentWith(const std::string& display) {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e)
-        if (std::string(*e).rfind("DISPLAY=", 0) != 0 && std::string(*e).rfind("WAYLAND_DISPLAY=", 0) != 0)
+        if (std::string(*e).rfind("DISPLAY=", 0) != 0 &&
+            std::string(*e).rfind("WAYLAND_DISPLAY=", 0) != 0)
             env.emplace_back(*e);
     env.push_back("DISPLAY=" + display);
     return env;
 }
 
-pid_t start(std::vector<std::string> argv, std::vector<std::string> env, const std::string& workdir, int outFd) {
+pid_t start(std::vector<std::string> argv, std::vector<std::string> env, const std::string& workdir,
+            int outFd) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    if (outFd >= 0) posix_spawn_file_actions_adddup2(&actions, outFd, 1);
-    else posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    if (outFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, outFd, 1);
+    else
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     if (!workdir.empty()) posix_spawn_file_actions_addchdir_np(&actions, workdir.c_str());
     auto args = cstrings(argv);
@@ -52,12 +56,15 @@ pid_t start(std::vector<std::string> argv, std::vector<std::string> env, const s
 }
 
 uint32_t be32(const std::vector<uint8_t>& b, size_t at) {
-    return (uint32_t{b[at]} << 24) | (uint32_t{b[at + 1]} << 16) | (uint32_t{b[at + 2]} << 8) | b[at + 3];
+    return (uint32_t{b[at]} << 24) | (uint32_t{b[at + 1]} << 16) | (uint32_t{b[at + 2]} << 8) |
+           b[at + 3];
 }
 
 }  // namespace
 
-bool Xvfb::installed() { return std::filesystem::exists("/usr/bin/Xvfb") && std::filesystem::exists("/usr/bin/xwd"); }
+bool Xvfb::installed() {
+    return std::filesystem::exists("/usr/bin/Xvfb") && std::filesystem::exists("/usr/bin/xwd");
+}
 
 Xvfb::Xvfb() {
     for (int n = 90 + static_cast<int>(::getpid() % 50); n < 400; ++n) {
@@ -65,8 +72,8 @@ Xvfb::Xvfb() {
             std::filesystem::exists("/tmp/.X" + std::to_string(n) + "-lock"))
             continue;
         display_ = ":" + std::to_string(n);
-        pid_ = start({"Xvfb", display_, "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, environmentWith(display_),
-                     "", -1);
+        pid_ = start({"Xvfb", display_, "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
+                     environmentWith(display_), "", -1);
         if (pid_ <= 0) return;
         for (int i = 0; i < 100; ++i) {
             if (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(n))) return;
@@ -134,14 +141,16 @@ Bitmap readXwd(const std::vector<uint8_t>& b) {
     const uint32_t step = bitsPerPixel / 8;
     if ((bitsPerPixel != 24 && bitsPerPixel != 32) || step < 3 ||
         data + static_cast<size_t>(bytesPerLine) * height > b.size())
-        throw Error("unsupported XWD file: " + std::to_string(b.size()) + " bytes, " + std::to_string(bitsPerPixel) +
-                    " bits per pixel");
+        throw Error("unsupported XWD file: " + std::to_string(b.size()) + " bytes, " +
+                    std::to_string(bitsPerPixel) + " bits per pixel");
     Bitmap out(static_cast<int>(width), static_cast<int>(height));
     for (uint32_t y = 0; y < height; ++y)
         for (uint32_t x = 0; x < width; ++x) {
             const uint8_t* p = b.data() + data + static_cast<size_t>(y) * bytesPerLine + step * x;
-            const uint32_t v = byteOrder == 0 ? (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0]
-                                              : (uint32_t{p[step - 3]} << 16) | (uint32_t{p[step - 2]} << 8) | p[step - 1];
+            const uint32_t v =
+                byteOrder == 0
+                    ? (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0]
+                    : (uint32_t{p[step - 3]} << 16) | (uint32_t{p[step - 2]} << 8) | p[step - 1];
             out.setPixel(static_cast<int>(x), static_cast<int>(y), 0xFF000000u | (v & 0xFFFFFFu));
         }
     return out;
@@ -149,10 +158,12 @@ Bitmap readXwd(const std::vector<uint8_t>& b) {
 
 int stopProcess(pid_t pid) {
     int status = 0;
-    if (::waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (::waitpid(pid, &status, WNOHANG) == pid)
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     ::kill(pid, SIGTERM);
     for (int i = 0; i < 40; ++i) {
-        if (::waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        if (::waitpid(pid, &status, WNOHANG) == pid)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         std::this_thread::sleep_for(std::chrono::milliseconds(25));
     }
     ::kill(pid, SIGKILL);

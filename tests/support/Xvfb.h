@@ -12,7 +12,7 @@ namespace lymn::test {
 
 // A virtual X server for the tests that start the real program.
 class Xvfb {
-public:
+  public:
     static bool installed();
     Xvfb();  // starts a server on a free display number
     ~Xvfb();
@@ -27,7 +27,7 @@ public:
     // The whole screen as a bitmap (xwd).
     Bitmap screenshot();
 
-private:
+  private:
     pid_t pid_ = -1;
     std::string display_;
 };

@@ -66,8 +66,10 @@ Bitmap scaled(FontSystem& fonts, char32_t ch, int size) {
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
             double a = 0, r = 0, g = 0, b = 0, n = 0;
-            const int x0 = static_cast<int>(std::floor(x * scale - offX)), x1 = static_cast<int>(std::ceil((x + 1) * scale - offX));
-            const int y0 = static_cast<int>(std::floor(y * scale - offY)), y1 = static_cast<int>(std::ceil((y + 1) * scale - offY));
+            const int x0 = static_cast<int>(std::floor(x * scale - offX)),
+                      x1 = static_cast<int>(std::ceil((x + 1) * scale - offX));
+            const int y0 = static_cast<int>(std::floor(y * scale - offY)),
+                      y1 = static_cast<int>(std::ceil((y + 1) * scale - offY));
             for (int sy = y0; sy < y1; ++sy)
                 for (int sx = x0; sx < x1; ++sx) {
                     n += 1;
@@ -79,7 +81,9 @@ Bitmap scaled(FontSystem& fonts, char32_t ch, int size) {
                     b += p & 0xFF;
                 }
             if (n == 0) continue;
-            auto c = [n](double v) { return static_cast<uint32_t>(std::lround(std::min(255.0, v / n))); };
+            auto c = [n](double v) {
+                return static_cast<uint32_t>(std::lround(std::min(255.0, v / n)));
+            };
             out.setPixel(x, y, (c(a) << 24) | (c(r) << 16) | (c(g) << 8) | c(b));
         }
     return out;
@@ -119,10 +123,13 @@ Bitmap emblem(FontSystem& fonts, const Emblem& e) {
     const Color disc = Color::rgb(e.disc);
     gem(b, 16, 16, 15.5, mix(disc, colors::white, 0.55), mix(disc, colors::black, 0.25));
     // A white ring inside the disc, then the symbol.
-    shape(b, [](double x, double y) {
-        const double d = std::hypot(x - 16, y - 16);
-        return std::clamp(1.2 - std::abs(d - 13.2), 0.0, 1.0);
-    }, Color::rgb(0xFFF8E8));
+    shape(
+        b,
+        [](double x, double y) {
+            const double d = std::hypot(x - 16, y - 16);
+            return std::clamp(1.2 - std::abs(d - 13.2), 0.0, 1.0);
+        },
+        Color::rgb(0xFFF8E8));
     composite(b, scaled(fonts, e.symbol, 20), {6, 6});
     return b;
 }
@@ -132,7 +139,8 @@ Bitmap logo(FontSystem& fonts) {
     verticalGradient(b, b.rect(), Color::rgb(0x8E1B1B), Color::rgb(0x3A0A0A));
     for (int y = 0; y < 60; ++y)
         for (int x = 0; x < 160; ++x)
-            if ((x + y * 3) % 23 == 0) b.setColor(x, y, mix(b.color(x, y), Color::rgb(0xFFD27A), 0.12));
+            if ((x + y * 3) % 23 == 0)
+                b.setColor(x, y, mix(b.color(x, y), Color::rgb(0xFFD27A), 0.12));
     Canvas c(b, &fonts);
     c.frameRect(b.rect(), Color::rgb(0xE8C25A));
     c.frameRect(b.rect().inflated(-2, -2), Color::rgb(0x6B1010));

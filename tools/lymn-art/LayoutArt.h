@@ -14,7 +14,7 @@ struct LayoutPictures {
     std::vector<Bitmap> imageList2;  // 9 pictures of 32 x 32
     Bitmap logo;                     // 160 x 60
     std::vector<uint8_t> logoJpeg;
-    Bitmap icon;                     // 48 x 48, with alpha
+    Bitmap icon;  // 48 x 48, with alpha
 };
 
 // Drawn from the colour emoji font (Noto Color Emoji) and by rule.

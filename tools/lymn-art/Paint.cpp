@@ -79,7 +79,8 @@ void gem(Bitmap& b, double cx, double cy, double radius, Color light, Color dark
             Color c = mix(light, dark, std::sqrt(hx * hx + hy * hy) / (radius * 1.5));
             if (d > radius - 1.2) c = mix(c, mix(dark, Color{0, 0, 0}, 0.3), 0.7);
             // The gloss: an ellipse in the upper part.
-            const double gx = (x + 0.5 - cx) / (radius * 0.62), gy = (y + 0.5 - (cy - radius * 0.5)) / (radius * 0.36);
+            const double gx = (x + 0.5 - cx) / (radius * 0.62),
+                         gy = (y + 0.5 - (cy - radius * 0.5)) / (radius * 0.36);
             if (gx * gx + gy * gy <= 1) c = mix(c, Color{255, 255, 255}, 0.55 * (1 - gy * 0.6));
             b.setColor(x, y, mix(b.color(x, y), c, inside / 16.0));
         }

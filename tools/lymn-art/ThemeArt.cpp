@@ -30,46 +30,171 @@ struct Palette {
     Color frame, face, faceLight, accent;
 };
 
-const Palette kSky{"SKY_",         {18, 21},      {35, 29},      {37, 29},           {35, 29},      21, {9, 18},
-                   {8, 1},         Color::rgb(0x3D95FF), Color::rgb(0x0049D9), Color::rgb(0x002CC8),
-                   Color::rgb(0x003C74), Color::rgb(0xFFFFFF), Color::rgb(0xE3E2DA), Color::rgb(0xCE7B00),
-                   Color::rgb(0xFFF4D6), Color::rgb(0xF9C864), Color::rgb(0xEFEBDE), Color::rgb(0xC9C7BA),
-                   Color::rgb(0xDDDBD0), Color::rgb(0x003C74), Color::rgb(0xE68B2C), Color::rgb(0xFFFFFF),
-                   Color::rgb(0x919B9C), Color::rgb(0xC5C2B8), Color::rgb(0xF4F3EE), Color::rgb(0x919B9C),
-                   Color::rgb(0xFCFCFE), Color::rgb(0x919B9C), Color::rgb(0x1C5180), Color::rgb(0xF4F3EE),
-                   Color::rgb(0xFFFFFF), Color::rgb(0x21A121)};
-const Palette kNavy{"NAVY_",        {74, 21},      {97, 32},      {98, 32},           {97, 32},      19, {6, 17},
-                    {5, 5},         Color::rgb(0x3A5F9E), Color::rgb(0x0F2650), Color::rgb(0x000000),
-                    Color::rgb(0x0A246A), Color::rgb(0xF0F0F6), Color::rgb(0xC8CCE0), Color::rgb(0x0A246A),
-                    Color::rgb(0xD6DBEC), Color::rgb(0xA7B0D0), Color::rgb(0xE8E8E8), Color::rgb(0xB0B0B8),
-                    Color::rgb(0xC8C8D0), Color::rgb(0x0A246A), Color::rgb(0x3A5F9E), Color::rgb(0xD6DBEC),
-                    Color::rgb(0x5A6A8A), Color::rgb(0x8A98B8), Color::rgb(0xE8E8E8), Color::rgb(0x0A246A),
-                    Color::rgb(0xB6BDD2), Color::rgb(0x5A6A8A), Color::rgb(0x0A246A), Color::rgb(0xE8E8E8),
-                    Color::rgb(0xFFFFFF), Color::rgb(0x0A246A)};
-const Palette kPearl{"PEARL_",       {74, 21},      {441, 23},     {1, 23},            {1, 23},       19, {9, 17},
-                     {10, 5},        Color::rgb(0xFFFFFF), Color::rgb(0xE4E4E4), Color::rgb(0x9A9A9A),
-                     Color::rgb(0x8C8C8C), Color::rgb(0xFFFFFF), Color::rgb(0xE6E6E6), Color::rgb(0x606060),
-                     Color::rgb(0xFFFFFF), Color::rgb(0xD0D0D0), Color::rgb(0xFBFBFB), Color::rgb(0xD0D0D0),
-                     Color::rgb(0xE0E0E0), Color::rgb(0x808080), Color::rgb(0xB0B0B0), Color::rgb(0xFFFFFF),
-                     Color::rgb(0xB0B0B0), Color::rgb(0xD0D0D0), Color::rgb(0xF2F2F2), Color::rgb(0x808080),
-                     Color::rgb(0xFFFFFF), Color::rgb(0xC0C0C0), Color::rgb(0x808080), Color::rgb(0xF4F4F4),
-                     Color::rgb(0xFFFFFF), Color::rgb(0x606060)};
-const Palette kGlass{"GLASS_",       {77, 27},      {162, 33},     {179, 33},          {101, 33},     19, {9, 17},
-                     {10, 5},        Color::rgb(0xB4B4F4), Color::rgb(0x5A5AC0), Color::rgb(0x4E4EAF),
-                     Color::rgb(0x4E4EAF), Color::rgb(0xE6E6FF), Color::rgb(0x9C9CED), Color::rgb(0x2E2E8F),
-                     Color::rgb(0xC8C8FF), Color::rgb(0x6969C4), kKey,                 Color::rgb(0xB8B8D8),
-                     Color::rgb(0xD0D0E8), Color::rgb(0x4E4EAF), Color::rgb(0x6969C4), Color::rgb(0x9C9CED),
-                     Color::rgb(0x91A7B4), Color::rgb(0xA9B9BF), Color::rgb(0xF6F6F6), Color::rgb(0x4E4EAF),
-                     Color::rgb(0x9B9BED), Color::rgb(0xD0D0D0), Color::rgb(0x4E4EAF), Color::rgb(0xF6F6F6),
-                     Color::rgb(0xFFFFFF), Color::rgb(0x6969C4)};
-const Palette kPinstripe{"PINSTRIPE_",  {84, 23},      {48, 23},      {49, 23},           {48, 23},      17, {18, 27},
-                         {17, 7},       Color::rgb(0xFFFFFF), Color::rgb(0xD9D9D9), Color::rgb(0x7F7F7F),
-                         Color::rgb(0x7C7C7C), Color::rgb(0xDCDCDC), Color::rgb(0xFCFCFC), Color::rgb(0x242663),
-                         Color::rgb(0x4D88C7), Color::rgb(0x92CCFF), Color::rgb(0xFCFCFC), Color::rgb(0xB4B4B4),
-                         Color::rgb(0xBCBCBC), Color::rgb(0x7F7F7F), Color::rgb(0x4D88C7), Color::rgb(0x92CCFF),
-                         Color::rgb(0x7F7F7F), Color::rgb(0xB4B4B4), Color::rgb(0xF4F4F4), Color::rgb(0x7F7F7F),
-                         Color::rgb(0xB4C8DC), Color::rgb(0xD9D9D9), Color::rgb(0x7C7C7C), Color::rgb(0xE7E7E7),
-                         Color::rgb(0xFFFFFF), Color::rgb(0x4D88C7)};
+const Palette kSky{"SKY_",
+                   {18, 21},
+                   {35, 29},
+                   {37, 29},
+                   {35, 29},
+                   21,
+                   {9, 18},
+                   {8, 1},
+                   Color::rgb(0x3D95FF),
+                   Color::rgb(0x0049D9),
+                   Color::rgb(0x002CC8),
+                   Color::rgb(0x003C74),
+                   Color::rgb(0xFFFFFF),
+                   Color::rgb(0xE3E2DA),
+                   Color::rgb(0xCE7B00),
+                   Color::rgb(0xFFF4D6),
+                   Color::rgb(0xF9C864),
+                   Color::rgb(0xEFEBDE),
+                   Color::rgb(0xC9C7BA),
+                   Color::rgb(0xDDDBD0),
+                   Color::rgb(0x003C74),
+                   Color::rgb(0xE68B2C),
+                   Color::rgb(0xFFFFFF),
+                   Color::rgb(0x919B9C),
+                   Color::rgb(0xC5C2B8),
+                   Color::rgb(0xF4F3EE),
+                   Color::rgb(0x919B9C),
+                   Color::rgb(0xFCFCFE),
+                   Color::rgb(0x919B9C),
+                   Color::rgb(0x1C5180),
+                   Color::rgb(0xF4F3EE),
+                   Color::rgb(0xFFFFFF),
+                   Color::rgb(0x21A121)};
+const Palette kNavy{"NAVY_",
+                    {74, 21},
+                    {97, 32},
+                    {98, 32},
+                    {97, 32},
+                    19,
+                    {6, 17},
+                    {5, 5},
+                    Color::rgb(0x3A5F9E),
+                    Color::rgb(0x0F2650),
+                    Color::rgb(0x000000),
+                    Color::rgb(0x0A246A),
+                    Color::rgb(0xF0F0F6),
+                    Color::rgb(0xC8CCE0),
+                    Color::rgb(0x0A246A),
+                    Color::rgb(0xD6DBEC),
+                    Color::rgb(0xA7B0D0),
+                    Color::rgb(0xE8E8E8),
+                    Color::rgb(0xB0B0B8),
+                    Color::rgb(0xC8C8D0),
+                    Color::rgb(0x0A246A),
+                    Color::rgb(0x3A5F9E),
+                    Color::rgb(0xD6DBEC),
+                    Color::rgb(0x5A6A8A),
+                    Color::rgb(0x8A98B8),
+                    Color::rgb(0xE8E8E8),
+                    Color::rgb(0x0A246A),
+                    Color::rgb(0xB6BDD2),
+                    Color::rgb(0x5A6A8A),
+                    Color::rgb(0x0A246A),
+                    Color::rgb(0xE8E8E8),
+                    Color::rgb(0xFFFFFF),
+                    Color::rgb(0x0A246A)};
+const Palette kPearl{"PEARL_",
+                     {74, 21},
+                     {441, 23},
+                     {1, 23},
+                     {1, 23},
+                     19,
+                     {9, 17},
+                     {10, 5},
+                     Color::rgb(0xFFFFFF),
+                     Color::rgb(0xE4E4E4),
+                     Color::rgb(0x9A9A9A),
+                     Color::rgb(0x8C8C8C),
+                     Color::rgb(0xFFFFFF),
+                     Color::rgb(0xE6E6E6),
+                     Color::rgb(0x606060),
+                     Color::rgb(0xFFFFFF),
+                     Color::rgb(0xD0D0D0),
+                     Color::rgb(0xFBFBFB),
+                     Color::rgb(0xD0D0D0),
+                     Color::rgb(0xE0E0E0),
+                     Color::rgb(0x808080),
+                     Color::rgb(0xB0B0B0),
+                     Color::rgb(0xFFFFFF),
+                     Color::rgb(0xB0B0B0),
+                     Color::rgb(0xD0D0D0),
+                     Color::rgb(0xF2F2F2),
+                     Color::rgb(0x808080),
+                     Color::rgb(0xFFFFFF),
+                     Color::rgb(0xC0C0C0),
+                     Color::rgb(0x808080),
+                     Color::rgb(0xF4F4F4),
+                     Color::rgb(0xFFFFFF),
+                     Color::rgb(0x606060)};
+const Palette kGlass{"GLASS_",
+                     {77, 27},
+                     {162, 33},
+                     {179, 33},
+                     {101, 33},
+                     19,
+                     {9, 17},
+                     {10, 5},
+                     Color::rgb(0xB4B4F4),
+                     Color::rgb(0x5A5AC0),
+                     Color::rgb(0x4E4EAF),
+                     Color::rgb(0x4E4EAF),
+                     Color::rgb(0xE6E6FF),
+                     Color::rgb(0x9C9CED),
+                     Color::rgb(0x2E2E8F),
+                     Color::rgb(0xC8C8FF),
+                     Color::rgb(0x6969C4),
+                     kKey,
+                     Color::rgb(0xB8B8D8),
+                     Color::rgb(0xD0D0E8),
+                     Color::rgb(0x4E4EAF),
+                     Color::rgb(0x6969C4),
+                     Color::rgb(0x9C9CED),
+                     Color::rgb(0x91A7B4),
+                     Color::rgb(0xA9B9BF),
+                     Color::rgb(0xF6F6F6),
+                     Color::rgb(0x4E4EAF),
+                     Color::rgb(0x9B9BED),
+                     Color::rgb(0xD0D0D0),
+                     Color::rgb(0x4E4EAF),
+                     Color::rgb(0xF6F6F6),
+                     Color::rgb(0xFFFFFF),
+                     Color::rgb(0x6969C4)};
+const Palette kPinstripe{"PINSTRIPE_",
+                         {84, 23},
+                         {48, 23},
+                         {49, 23},
+                         {48, 23},
+                         17,
+                         {18, 27},
+                         {17, 7},
+                         Color::rgb(0xFFFFFF),
+                         Color::rgb(0xD9D9D9),
+                         Color::rgb(0x7F7F7F),
+                         Color::rgb(0x7C7C7C),
+                         Color::rgb(0xDCDCDC),
+                         Color::rgb(0xFCFCFC),
+                         Color::rgb(0x242663),
+                         Color::rgb(0x4D88C7),
+                         Color::rgb(0x92CCFF),
+                         Color::rgb(0xFCFCFC),
+                         Color::rgb(0xB4B4B4),
+                         Color::rgb(0xBCBCBC),
+                         Color::rgb(0x7F7F7F),
+                         Color::rgb(0x4D88C7),
+                         Color::rgb(0x92CCFF),
+                         Color::rgb(0x7F7F7F),
+                         Color::rgb(0xB4B4B4),
+                         Color::rgb(0xF4F4F4),
+                         Color::rgb(0x7F7F7F),
+                         Color::rgb(0xB4C8DC),
+                         Color::rgb(0xD9D9D9),
+                         Color::rgb(0x7C7C7C),
+                         Color::rgb(0xE7E7E7),
+                         Color::rgb(0xFFFFFF),
+                         Color::rgb(0x4D88C7)};
 
 // ---- buttons ----
 
@@ -81,7 +206,8 @@ Bitmap buttonPicture(const Palette& p, bool hover) {
     const Color outline = hover ? p.hoverOutline : p.buttonOutline;
     capsule(b, body.translated(0, 2), p.shadowBottom, p.shadowBottom, p.shadowBottom);
     capsule(b, body.translated(0, 1), p.shadowTop, p.shadowTop, p.shadowTop);
-    capsule(b, body, outline, hover ? p.hoverTop : p.buttonTop, hover ? p.hoverBottom : p.buttonBottom);
+    capsule(b, body, outline, hover ? p.hoverTop : p.buttonTop,
+            hover ? p.hoverBottom : p.buttonBottom);
     return b;
 }
 
@@ -96,7 +222,9 @@ Bitmap pressedPicture(const Palette& p) {
 
 // ---- title bar ----
 
-bool pinstriped(const Palette& p) { return std::string(p.prefix) == "PINSTRIPE_"; }
+bool pinstriped(const Palette& p) {
+    return std::string(p.prefix) == "PINSTRIPE_";
+}
 
 Bitmap titleGround(const Palette& p, Size s) {
     Bitmap b(s.width, s.height);
@@ -117,7 +245,8 @@ Bitmap titleGround(const Palette& p, Size s) {
 void shadeEnd(Bitmap& b, const Palette& p, bool left) {
     for (int i = 0; i < 4; ++i) {
         const int x = left ? i : b.width() - 1 - i;
-        for (int y = 1; y < b.height() - 1; ++y) b.setColor(x, y, mix(b.color(x, y), p.titleEdge, 0.28 - 0.07 * i));
+        for (int y = 1; y < b.height() - 1; ++y)
+            b.setColor(x, y, mix(b.color(x, y), p.titleEdge, 0.28 - 0.07 * i));
     }
 }
 
@@ -126,19 +255,25 @@ enum class Sign { Cross, Bar, Window, Square, Question, Restore };
 void drawSign(Bitmap& b, Sign s, Color ink) {
     const double c = b.width() / 2.0, r = b.width() * 0.22;
     auto line = [&](double x0, double y0, double x1, double y1, double width) {
-        shape(b, [=](double x, double y) {
-            const double dx = x1 - x0, dy = y1 - y0;
-            const double t = std::clamp(((x - x0) * dx + (y - y0) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
-            const double px = x0 + t * dx - x, py = y0 + t * dy - y;
-            return std::clamp(width / 2 + 0.5 - std::sqrt(px * px + py * py), 0.0, 1.0);
-        }, ink);
+        shape(
+            b,
+            [=](double x, double y) {
+                const double dx = x1 - x0, dy = y1 - y0;
+                const double t =
+                    std::clamp(((x - x0) * dx + (y - y0) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+                const double px = x0 + t * dx - x, py = y0 + t * dy - y;
+                return std::clamp(width / 2 + 0.5 - std::sqrt(px * px + py * py), 0.0, 1.0);
+            },
+            ink);
     };
     switch (s) {
         case Sign::Cross:
             line(c - r, c - r, c + r, c + r, 1.6);
             line(c - r, c + r, c + r, c - r, 1.6);
             break;
-        case Sign::Bar: line(c - r, c + r * 0.6, c + r, c + r * 0.6, 1.8); break;
+        case Sign::Bar:
+            line(c - r, c + r * 0.6, c + r, c + r * 0.6, 1.8);
+            break;
         case Sign::Window:
         case Sign::Square:
             line(c - r, c - r, c + r, c - r, 1.8);
@@ -174,7 +309,8 @@ Bitmap titleButton(const Palette& p, Color light, Color dark, Sign sign, bool wi
     if (keyed) {
         fill(b, b.rect(), kKey);
     } else if (pinstriped(p)) {
-        for (int y = 0; y < s; ++y) fill(b, {0, y, s, y + 1}, (y + 4) % 2 ? p.titleBottom : p.titleTop);
+        for (int y = 0; y < s; ++y)
+            fill(b, {0, y, s, y + 1}, (y + 4) % 2 ? p.titleBottom : p.titleTop);
     } else {
         const Bitmap ground = titleGround(p, {s, s + 8});
         for (int y = 0; y < s; ++y)
@@ -275,13 +411,24 @@ Bitmap radio(const Palette& p, int state, bool checked) {
     Bitmap b(13, 13, kKey);
     const Color light = state == 3 ? p.face : state == 2 ? p.faceLight : kWhite;
     const Color dark = state == 3 ? p.face : p.face;
-    shape(b, [](double x, double y) { return std::clamp(6.5 - std::hypot(x - 6.5, y - 6.5), 0.0, 1.0) > 0 ? 1.0 : 0.0; },
-          p.frame);
+    shape(
+        b,
+        [](double x, double y) {
+            return std::clamp(6.5 - std::hypot(x - 6.5, y - 6.5), 0.0, 1.0) > 0 ? 1.0 : 0.0;
+        },
+        p.frame);
     gem(b, 6.5, 6.5, 5.5, light, dark);
-    if (state == 1) shape(b, [](double x, double y) { return std::abs(std::hypot(x - 6.5, y - 6.5) - 5) < 0.6 ? 1.0 : 0.0; }, p.accent);
+    if (state == 1)
+        shape(
+            b,
+            [](double x, double y) {
+                return std::abs(std::hypot(x - 6.5, y - 6.5) - 5) < 0.6 ? 1.0 : 0.0;
+            },
+            p.accent);
     if (checked)
-        shape(b, [](double x, double y) { return std::hypot(x - 6.5, y - 6.5) < 2.3 ? 1.0 : 0.0; },
-              state == 3 ? p.frame : p.accent);
+        shape(
+            b, [](double x, double y) { return std::hypot(x - 6.5, y - 6.5) < 2.3 ? 1.0 : 0.0; },
+            state == 3 ? p.frame : p.accent);
     return b;
 }
 
@@ -291,17 +438,27 @@ Bitmap arrowPicture(const Palette& p, int direction, bool thumb) {
     verticalGradient(b, {1, 1, 16, 16}, kWhite, p.face);
     if (thumb) {
         for (int i = -2; i <= 2; i += 2) {
-            if (direction == 0) fill(b, {5, 8 + i, 12, 9 + i}, p.frame);
-            else fill(b, {8 + i, 5, 9 + i, 12}, p.frame);
+            if (direction == 0)
+                fill(b, {5, 8 + i, 12, 9 + i}, p.frame);
+            else
+                fill(b, {8 + i, 5, 9 + i, 12}, p.frame);
         }
         return b;
     }
     for (int i = 0; i < 4; ++i) {
         switch (direction) {
-            case 0: fill(b, {8 - i, 6 + i, 9 + i, 7 + i}, p.accent); break;
-            case 1: fill(b, {8 - i, 10 - i, 9 + i, 11 - i}, p.accent); break;
-            case 2: fill(b, {6 + i, 8 - i, 7 + i, 9 + i}, p.accent); break;
-            default: fill(b, {10 - i, 8 - i, 11 - i, 9 + i}, p.accent); break;
+            case 0:
+                fill(b, {8 - i, 6 + i, 9 + i, 7 + i}, p.accent);
+                break;
+            case 1:
+                fill(b, {8 - i, 10 - i, 9 + i, 11 - i}, p.accent);
+                break;
+            case 2:
+                fill(b, {6 + i, 8 - i, 7 + i, 9 + i}, p.accent);
+                break;
+            default:
+                fill(b, {10 - i, 8 - i, 11 - i, 9 + i}, p.accent);
+                break;
         }
     }
     return b;
@@ -354,8 +511,10 @@ void addStyle(Pictures& out, const Palette& p) {
         out[x + "TITLEBTN_" + k.name + "_MOUSEDOWN"] = over;
     }
     if (x == "SKY_") {
-        out["SKY_TITLEBTN_RST_NORMAL"] = titleButton(p, kinds[1].light, kinds[1].dark, Sign::Restore, false);
-        out["SKY_TITLEBTN_RST_MOUSEON"] = titleButton(p, kinds[1].light, kinds[1].dark, Sign::Restore, true);
+        out["SKY_TITLEBTN_RST_NORMAL"] =
+            titleButton(p, kinds[1].light, kinds[1].dark, Sign::Restore, false);
+        out["SKY_TITLEBTN_RST_MOUSEON"] =
+            titleButton(p, kinds[1].light, kinds[1].dark, Sign::Restore, true);
         out["SKY_TITLEBTN_RST_MOUSEDOWN"] = out["SKY_TITLEBTN_RST_MOUSEON"];
     }
 
@@ -402,7 +561,8 @@ Pictures themePictures() {
     checkMark(checked, Color::rgb(0x000000));
     out["MENU_CHECKED"] = checked;
     Bitmap pinstripe(8, 8);
-    const uint32_t rows[8] = {0xFFFFFF, 0xEFEFEF, 0xE8E8E8, 0xEFEFEF, 0xFFFFFF, 0xEFEFEF, 0xE8E8E8, 0xEFEFEF};
+    const uint32_t rows[8] = {0xFFFFFF, 0xEFEFEF, 0xE8E8E8, 0xEFEFEF,
+                              0xFFFFFF, 0xEFEFEF, 0xE8E8E8, 0xEFEFEF};
     for (int y = 0; y < 8; ++y) fill(pinstripe, {0, y, 8, y + 1}, Color::rgb(rows[y]));
     out["PINSTRIPE_FORM_BACKGROUND"] = pinstripe;
     Bitmap pearl(8, 8, Color::rgb(0xFBFBFB));

@@ -46,7 +46,8 @@ int layout(const fs::path& dir, const fs::path& iconPng) {
     if (!write(dir / "LOGO.jpg", art.logoJpeg)) return 1;
     if (!write(dir / "MAINICON.bmp", art.icon.toBmp(32))) return 1;
     lymn::png::write(art.icon, iconPng.string(), true);
-    std::cout << "lymn-art: wrote the layout pictures to " << dir << " and the icon to " << iconPng << "\n";
+    std::cout << "lymn-art: wrote the layout pictures to " << dir << " and the icon to " << iconPng
+              << "\n";
     return 0;
 }
 

@@ -16,20 +16,25 @@ namespace lymn::tools {
 namespace {
 
 const char kUsage[] =
-    "usage: lymn-data build [--strict] IN.csv OUT   write a data file (with the marker) from a CSV table\n"
+    "usage: lymn-data build [--strict] IN.csv OUT   write a data file (with the marker) from a CSV "
+    "table\n"
     "       lymn-data dump FILE                     print the table t_js as CSV\n"
     "       lymn-data check FILE                    tell whether the simulator can use the file\n"
     "\n"
     "The CSV starts with the header zy,js,ll,tp,ys,jg; further columns are kept as extra columns.\n"
-    "build refuses a row with an unknown code, a value that is not a 32-bit integer or a malformed\n"
-    "line, naming its line, and then writes nothing. Missing and duplicate pairs of profession and\n"
+    "build refuses a row with an unknown code, a value that is not a 32-bit integer or a "
+    "malformed\n"
+    "line, naming its line, and then writes nothing. Missing and duplicate pairs of profession "
+    "and\n"
     "appearance are warnings; with --strict they are errors. check exits with 0 only when the\n"
     "simulator can use the file.\n";
 
 store::CodeSets programCodes() {
     store::CodeSets c;
-    for (size_t i = 1; i < sim::ProfessionTable.size(); ++i) c.professions.emplace_back(sim::ProfessionTable[i].code);
-    for (size_t i = 1; i < sim::AppearanceTable.size(); ++i) c.appearances.emplace_back(sim::AppearanceTable[i].code);
+    for (size_t i = 1; i < sim::ProfessionTable.size(); ++i)
+        c.professions.emplace_back(sim::ProfessionTable[i].code);
+    for (size_t i = 1; i < sim::AppearanceTable.size(); ++i)
+        c.appearances.emplace_back(sim::AppearanceTable[i].code);
     return c;
 }
 
@@ -41,10 +46,14 @@ std::vector<uint8_t> readFile(const std::string& path) {
 
 std::string cellText(const store::CellValue& v) {
     switch (v.kind) {
-        case store::CellValue::Kind::Null: return "";
-        case store::CellValue::Kind::Integer: return std::to_string(v.integer);
-        case store::CellValue::Kind::Real: return std::to_string(v.real);
-        default: return v.text;
+        case store::CellValue::Kind::Null:
+            return "";
+        case store::CellValue::Kind::Integer:
+            return std::to_string(v.integer);
+        case store::CellValue::Kind::Real:
+            return std::to_string(v.real);
+        default:
+            return v.text;
     }
 }
 
@@ -52,8 +61,10 @@ int build(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     bool strict = false;
     std::vector<std::string> paths;
     for (size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--strict") strict = true;
-        else paths.push_back(args[i]);
+        if (args[i] == "--strict")
+            strict = true;
+        else
+            paths.push_back(args[i]);
     }
     if (paths.size() != 2) {
         err << kUsage;
@@ -62,7 +73,8 @@ int build(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     const auto bytes = readFile(paths[0]);
     std::vector<std::string> warnings;
     try {
-        const auto csv = store::CsvTable::parse({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+        const auto csv =
+            store::CsvTable::parse({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
         warnings = store::buildDataFile(csv, programCodes(), paths[1], strict);
         for (const auto& w : warnings) err << "lymn-data: warning: " << w << "\n";
         out << "lymn-data: wrote " << paths[1] << " (" << csv.rows.size() << " rows)\n";
@@ -76,10 +88,12 @@ int build(const std::vector<std::string>& args, std::ostream& out, std::ostream&
 int dump(const std::string& path, std::ostream& out) {
     store::SqliteImage image(readFile(path));
     const auto r = image.query("select * from t_js");
-    for (size_t i = 0; i < r.columns.size(); ++i) out << (i ? "," : "") << store::CsvTable::quote(r.columns[i]);
+    for (size_t i = 0; i < r.columns.size(); ++i)
+        out << (i ? "," : "") << store::CsvTable::quote(r.columns[i]);
     out << "\n";
     for (const auto& row : r.rows) {
-        for (size_t i = 0; i < row.size(); ++i) out << (i ? "," : "") << store::CsvTable::quote(cellText(row[i]));
+        for (size_t i = 0; i < row.size(); ++i)
+            out << (i ? "," : "") << store::CsvTable::quote(cellText(row[i]));
         out << "\n";
     }
     return 0;

@@ -31,18 +31,32 @@ bool toInt(const std::string& s, int& out) {
     return true;
 }
 
-Point centre(const Rect& r) { return {r.left + r.width() / 2, r.top + r.height() / 2}; }
+Point centre(const Rect& r) {
+    return {r.left + r.width() / 2, r.top + r.height() / 2};
+}
 
 const std::map<std::string, Key> kKeys = {
-    {"Up", Key::Up},         {"Down", Key::Down},   {"Left", Key::Left},           {"Right", Key::Right},
-    {"PageUp", Key::PageUp}, {"PageDown", Key::PageDown}, {"Home", Key::Home},     {"End", Key::End},
-    {"Tab", Key::Tab},       {"Space", Key::Space}, {"Enter", Key::Enter},         {"Escape", Key::Escape},
-    {"Backspace", Key::Backspace}, {"Delete", Key::Delete}, {"F4", Key::F4},
+    {"Up", Key::Up},
+    {"Down", Key::Down},
+    {"Left", Key::Left},
+    {"Right", Key::Right},
+    {"PageUp", Key::PageUp},
+    {"PageDown", Key::PageDown},
+    {"Home", Key::Home},
+    {"End", Key::End},
+    {"Tab", Key::Tab},
+    {"Space", Key::Space},
+    {"Enter", Key::Enter},
+    {"Escape", Key::Escape},
+    {"Backspace", Key::Backspace},
+    {"Delete", Key::Delete},
+    {"F4", Key::F4},
 };
 
 }  // namespace
 
-Driver::Driver(const std::filesystem::path& dir, std::ostream& out, std::ostream& err) : out_(out), err_(err) {
+Driver::Driver(const std::filesystem::path& dir, std::ostream& out, std::ostream& err)
+    : out_(out), err_(err) {
     program_ = std::make_unique<Program>(backend_, dir, [this](Application& app) {
         app.setBoxHandler([this](BoxKind kind, const std::string&, const std::string& text) {
             out_ << (kind == BoxKind::Error ? "error: " : "box: ") << text << "\n";
@@ -122,7 +136,8 @@ void Driver::focusRank() {
 
 Point Driver::spinPoint(const std::string& which) {
     auto& spin = form().control<TFlatSpinButton>("flatSpinButton1");
-    const Rect r = spin.buttonRect(which == "up" ? TFlatSpinButton::Button::Up : TFlatSpinButton::Button::Down);
+    const Rect r = spin.buttonRect(which == "up" ? TFlatSpinButton::Button::Up
+                                                 : TFlatSpinButton::Button::Down);
     return centre(r.translated(spin.formRect().topLeft()));
 }
 
@@ -162,7 +177,8 @@ bool Driver::command(const std::vector<std::string>& w) {
         backend_.keyUp(win, Key::End);
         backend_.keyDown(win, Key::Backspace);
         backend_.keyUp(win, Key::Backspace);
-    } else if (c == "spin" && (n == 2 || n == 3) && (w[1] == "up" || w[1] == "down") && (n == 2 || toInt(w[2], a))) {
+    } else if (c == "spin" && (n == 2 || n == 3) && (w[1] == "up" || w[1] == "down") &&
+               (n == 2 || toInt(w[2], a))) {
         const int times = n == 3 ? a : 1;
         for (int i = 0; i < times; ++i) click(form(), spinPoint(w[1]));
     } else if (c == "hold" && n == 3 && (w[1] == "up" || w[1] == "down") && toInt(w[2], a)) {
@@ -172,14 +188,19 @@ bool Driver::command(const std::vector<std::string>& w) {
         release(form(), p);
     } else if (c == "click" && n == 2) {
         click(form(), centre(form().control(w[1]).formRect()));
-    } else if ((c == "press" || c == "move" || c == "release") && n == 3 && toInt(w[1], a) && toInt(w[2], b)) {
-        if (c == "press") press(form(), {a, b});
-        else if (c == "release") release(form(), {a, b});
-        else backend_.mouseMove(win, {a, b});
+    } else if ((c == "press" || c == "move" || c == "release") && n == 3 && toInt(w[1], a) &&
+               toInt(w[2], b)) {
+        if (c == "press")
+            press(form(), {a, b});
+        else if (c == "release")
+            release(form(), {a, b});
+        else
+            backend_.mouseMove(win, {a, b});
     } else if (c == "key" && n == 2) {
         std::string name = w[1];
         unsigned modifiers = 0;
-        for (auto [prefix, m] : {std::pair{"Shift+", mods::Shift}, {"Ctrl+", mods::Ctrl}, {"Alt+", mods::Alt}})
+        for (auto [prefix, m] :
+             {std::pair{"Shift+", mods::Shift}, {"Ctrl+", mods::Ctrl}, {"Alt+", mods::Alt}})
             if (name.rfind(prefix, 0) == 0 && name.size() > std::string(prefix).size()) {
                 modifiers |= m;
                 name = name.substr(std::string(prefix).size());
@@ -218,19 +239,21 @@ bool Driver::command(const std::vector<std::string>& w) {
 
 void Driver::dump() {
     out_ << "EdtRank=" << form().controls().EdtRank->text() << "\n";
-    for (const char* name : {"Labll", "Labtp", "Labys", "Labjg", "sxd", "kxd", "Labds", "Labmh", "Labls", "Labxr", "sm",
-                             "fl", "sq", "tl", "gjl", "shl", "fy", "fsxg"})
+    for (const char* name : {"Labll", "Labtp", "Labys", "Labjg", "sxd", "kxd", "Labds", "Labmh",
+                             "Labls", "Labxr", "sm", "fl", "sq", "tl", "gjl", "shl", "fy", "fsxg"})
         out_ << name << "=" << form().control<TFlatLabel>(name).caption() << "\n";
 }
 
 void Driver::sheet() {
     const sim::CharacterSheet& s = form().Sheet;
-    out_ << "ProfessionCode=" << s.ProfessionCode << "\nAppearanceCode=" << s.AppearanceCode << "\n";
+    out_ << "ProfessionCode=" << s.ProfessionCode << "\nAppearanceCode=" << s.AppearanceCode
+         << "\n";
     const std::pair<const char*, int32_t> numbers[] = {
-        {"LevelLl", s.LevelLl},   {"LevelTp", s.LevelTp},   {"LevelYs", s.LevelYs}, {"LevelJg", s.LevelJg},
-        {"CurLife", s.CurLife},   {"CurMana", s.CurMana},   {"CurAttack", s.CurAttack}, {"BaseLl", s.BaseLl},
-        {"BaseTp", s.BaseTp},     {"BaseYs", s.BaseYs},     {"BaseJg", s.BaseJg},   {"BaseLife", s.BaseLife},
-        {"BaseMana", s.BaseMana}, {"BaseAttack", s.BaseAttack}};
+        {"LevelLl", s.LevelLl},     {"LevelTp", s.LevelTp},      {"LevelYs", s.LevelYs},
+        {"LevelJg", s.LevelJg},     {"CurLife", s.CurLife},      {"CurMana", s.CurMana},
+        {"CurAttack", s.CurAttack}, {"BaseLl", s.BaseLl},        {"BaseTp", s.BaseTp},
+        {"BaseYs", s.BaseYs},       {"BaseJg", s.BaseJg},        {"BaseLife", s.BaseLife},
+        {"BaseMana", s.BaseMana},   {"BaseAttack", s.BaseAttack}};
     for (auto& [name, v] : numbers) out_ << name << "=" << v << "\n";
 }
 

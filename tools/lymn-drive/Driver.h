@@ -15,7 +15,7 @@ namespace lymn::tools {
 // Runs the real program on the headless backend and plays a user's commands on it, one per
 // line, printing every box it shows.
 class Driver {
-public:
+  public:
     // dir: the executable's folder and working directory of the program.
     Driver(const std::filesystem::path& dir, std::ostream& out, std::ostream& err);
     ~Driver();
@@ -27,7 +27,7 @@ public:
     TFormLy& form() { return *program_->form(); }
     Application& application() { return program_->application(); }
 
-private:
+  private:
     bool command(const std::vector<std::string>& words);
     void click(Form& f, Point p);
     void press(Form& f, Point p);

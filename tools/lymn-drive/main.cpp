@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
             dir = argv[++i];
         } else if (a == "--help" || a == "-h") {
             std::cout << "usage: lymn-drive [--dir DIR] < SCRIPT\n"
-                         "Runs the simulator headless in DIR (default: a new folder with a copy of the shipped\n"
+                         "Runs the simulator headless in DIR (default: a new folder with a copy of "
+                         "the shipped\n"
                          "lymn.mdb) and plays the commands of the script, one per line.\n";
             return 0;
         } else {
