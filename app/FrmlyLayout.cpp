@@ -73,31 +73,59 @@ TFlatLabel& band(Control& parent, const char* name, int x, int y, int w,
     return l;
 }
 
-// The up and down buttons beside one attribute or resistance.
-struct PointPair {
+// A point group's rows: a caption, its number, and the up and down buttons beside it; then the
+// free points under them.
+struct PointRow {
+    const char* captionName;
+    const char* caption;
+    int y;
+    const char* numberName;
+    TFlatLabel** number;
     const char* up;
     const char* down;
-    int y;
+    int buttonY;
     std::function<void(Control&)> upClick;
     std::function<void(Control&)> downClick;
 };
+struct FreePoints {
+    const char* captionName;
+    const char* caption;
+    int captionX;
+    const char* numberName;
+    TFlatLabel** number;
+    int numberX;
+};
+struct PointGroup {
+    Color captionColor;
+    Color numberColor;
+    int numberWidth;
+    std::array<PointRow, 4> rows;
+    FreePoints free;
+};
 
-void addPointButtons(TFlatGroupBox& group, const std::array<PointPair, 4>& pairs) {
+void fillPointGroup(TFlatGroupBox& group, const PointGroup& g) {
     int tab = 10;
-    for (const PointPair& p : pairs) {
+    for (const PointRow& r : g.rows) {
+        fieldLabel(group, r.captionName, 23, r.y, r.caption, song(), g.captionColor);
+        *r.number = &number(group, r.numberName, 70, r.y, g.numberWidth, sans(true), g.numberColor);
         auto& up = group.add<TFlatButton>();
-        up.setName(p.up);
-        up.setBounds(146, p.y, 23, 12);
+        up.setName(r.up);
+        up.setBounds(146, r.buttonY, 23, 12);
         up.setGlyph(upGlyph());
         up.setTabOrder(tab++);
-        up.onClick = p.upClick;
+        up.onClick = r.upClick;
         auto& down = group.add<TFlatButton>();
-        down.setName(p.down);
-        down.setBounds(146, p.y + 11, 23, 12);
+        down.setName(r.down);
+        down.setBounds(146, r.buttonY + 11, 23, 12);
         down.setGlyph(downGlyph());
         down.setTabOrder(tab++);
-        down.onClick = p.downClick;
+        down.onClick = r.downClick;
     }
+    // The free points use the group frame's own font: regular, not bold.
+    fieldLabel(group, g.free.captionName, g.free.captionX, 149, g.free.caption, song(),
+               g.captionColor);
+    *g.free.number =
+        &number(group, g.free.numberName, g.free.numberX, 149, 49, sans(), g.numberColor);
 }
 
 }  // namespace
@@ -309,53 +337,38 @@ void TFormLy::addLogo(Control& parent, const char* name, int x, int y) {
 
 void TFormLy::CreateAttributeGroup(TFlatGroupBox& group) {
     sim::CharacterControls& c = controls_;
-    const FontSpec bold = sans(true);
-    fieldLabel(group, "flatLabel2", 23, 20, "力量:", song(), kBlue);
-    c.Labll = &number(group, "Labll", 70, 20, 75, bold, kMaroon);
-    fieldLabel(group, "flatLabel3", 23, 54, "体魄:", song(), kBlue);
-    c.Labtp = &number(group, "Labtp", 70, 54, 75, bold, kMaroon);
-    fieldLabel(group, "flatLabel5", 23, 88, "元神:", song(), kBlue);
-    c.Labys = &number(group, "Labys", 70, 88, 75, bold, kMaroon);
-    fieldLabel(group, "flatLabel7", 23, 123, "筋骨:", song(), kBlue);
-    c.Labjg = &number(group, "Labjg", 70, 123, 75, bold, kMaroon);
-    fieldLabel(group, "flatLabel1", 18, 149, "可支配属性点:", song(), kBlue);
-    c.sxd = &number(group, "sxd", 110, 149, 49, sans(), kMaroon);
-    const std::array<PointPair, 4> pairs{
-        {{"la", "ld", 17, [this](Control& sender) { laClick(sender); },
-          [this](Control& sender) { ldClick(sender); }},
-         {"ta", "td", 51, [this](Control& sender) { taClick(sender); },
-          [this](Control& sender) { tdClick(sender); }},
-         {"ya", "yd", 85, [this](Control& sender) { yaClick(sender); },
-          [this](Control& sender) { ydClick(sender); }},
-         {"ja", "jd", 120, [this](Control& sender) { jaClick(sender); },
-          [this](Control& sender) { jdClick(sender); }}}};
-    addPointButtons(group, pairs);
+    const PointGroup spec{
+        kBlue,
+        kMaroon,
+        75,
+        {{{"flatLabel2", "力量:", 20, "Labll", &c.Labll, "la", "ld", 17,
+           [this](Control& s) { laClick(s); }, [this](Control& s) { ldClick(s); }},
+          {"flatLabel3", "体魄:", 54, "Labtp", &c.Labtp, "ta", "td", 51,
+           [this](Control& s) { taClick(s); }, [this](Control& s) { tdClick(s); }},
+          {"flatLabel5", "元神:", 88, "Labys", &c.Labys, "ya", "yd", 85,
+           [this](Control& s) { yaClick(s); }, [this](Control& s) { ydClick(s); }},
+          {"flatLabel7", "筋骨:", 123, "Labjg", &c.Labjg, "ja", "jd", 120,
+           [this](Control& s) { jaClick(s); }, [this](Control& s) { jdClick(s); }}}},
+        {"flatLabel1", "可支配属性点:", 18, "sxd", &c.sxd, 110}};
+    fillPointGroup(group, spec);
 }
 
 void TFormLy::CreateResistanceGroup(TFlatGroupBox& group) {
     sim::CharacterControls& c = controls_;
-    const FontSpec bold = sans(true);
-    const Color title = sysColor(SysColor::ActiveCaption);
-    fieldLabel(group, "flatLabel9", 23, 20, "定身:", song(), kPurple);
-    c.Labds = &number(group, "Labds", 70, 20, 49, bold, title);
-    fieldLabel(group, "flatLabel11", 23, 54, "迷惑:", song(), kPurple);
-    c.Labmh = &number(group, "Labmh", 70, 54, 49, bold, title);
-    fieldLabel(group, "flatLabel13", 23, 88, "流失:", song(), kPurple);
-    c.Labls = &number(group, "Labls", 70, 88, 49, bold, title);
-    fieldLabel(group, "flatLabel15", 23, 123, "削弱:", song(), kPurple);
-    c.Labxr = &number(group, "Labxr", 70, 123, 49, bold, title);
-    fieldLabel(group, "flatLabel6", 23, 149, "可支配抗性点:", song(), kPurple);
-    c.kxd = &number(group, "kxd", 115, 149, 49, sans(), title);
-    const std::array<PointPair, 4> pairs{
-        {{"da", "dd", 17, [this](Control& sender) { daClick(sender); },
-          [this](Control& sender) { ddClick(sender); }},
-         {"ma", "md", 51, [this](Control& sender) { maClick(sender); },
-          [this](Control& sender) { mdClick(sender); }},
-         {"lsa", "lsd", 85, [this](Control& sender) { lsaClick(sender); },
-          [this](Control& sender) { lsdClick(sender); }},
-         {"xa", "xd", 120, [this](Control& sender) { xaClick(sender); },
-          [this](Control& sender) { xdClick(sender); }}}};
-    addPointButtons(group, pairs);
+    const PointGroup spec{
+        kPurple,
+        sysColor(SysColor::ActiveCaption),
+        49,
+        {{{"flatLabel9", "定身:", 20, "Labds", &c.Labds, "da", "dd", 17,
+           [this](Control& s) { daClick(s); }, [this](Control& s) { ddClick(s); }},
+          {"flatLabel11", "迷惑:", 54, "Labmh", &c.Labmh, "ma", "md", 51,
+           [this](Control& s) { maClick(s); }, [this](Control& s) { mdClick(s); }},
+          {"flatLabel13", "流失:", 88, "Labls", &c.Labls, "lsa", "lsd", 85,
+           [this](Control& s) { lsaClick(s); }, [this](Control& s) { lsdClick(s); }},
+          {"flatLabel15", "削弱:", 123, "Labxr", &c.Labxr, "xa", "xd", 120,
+           [this](Control& s) { xaClick(s); }, [this](Control& s) { xdClick(s); }}}},
+        {"flatLabel6", "可支配抗性点:", 23, "kxd", &c.kxd, 115}};
+    fillPointGroup(group, spec);
 }
 
 void TFormLy::CreateNoticePage(Control& panel) {

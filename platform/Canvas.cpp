@@ -144,31 +144,10 @@ inline int mapStretch(int d, int n, int m) {
 
 }  // namespace
 
-void Canvas::stretchBitmap(const Bitmap& src, const Rect& from, const Rect& to) {
+void Canvas::stretch(const Bitmap& src, const Rect& from, const Rect& to, const Color* key) {
     if (from.empty() || to.empty()) return;
     const Rect t = toTarget(to).intersected(state_.clip);
     const Rect full = toTarget(to);
-    for (int y = t.top; y < t.bottom; ++y) {
-        const int sy = from.top + mapStretch(y - full.top, from.height(), full.height());
-        if (sy < 0 || sy >= src.height()) continue;
-        const uint32_t* s = src.row(sy);
-        uint32_t* d = target_.row(y);
-        for (int x = t.left; x < t.right; ++x) {
-            const int sx = from.left + mapStretch(x - full.left, from.width(), full.width());
-            if (sx >= 0 && sx < src.width()) d[x] = s[sx] | 0xFF000000u;
-        }
-    }
-}
-
-void Canvas::drawBitmapKeyed(const Bitmap& src, const Rect& from, Point at, Color key) {
-    stretchBitmapKeyed(src, from, Rect::xywh(at.x, at.y, from.width(), from.height()), key);
-}
-
-void Canvas::stretchBitmapKeyed(const Bitmap& src, const Rect& from, const Rect& to, Color key) {
-    if (from.empty() || to.empty()) return;
-    const Rect t = toTarget(to).intersected(state_.clip);
-    const Rect full = toTarget(to);
-    const uint32_t k = key.hex();
     for (int y = t.top; y < t.bottom; ++y) {
         const int sy = from.top + mapStretch(y - full.top, from.height(), full.height());
         if (sy < 0 || sy >= src.height()) continue;
@@ -178,9 +157,21 @@ void Canvas::stretchBitmapKeyed(const Bitmap& src, const Rect& from, const Rect&
             const int sx = from.left + mapStretch(x - full.left, from.width(), full.width());
             if (sx < 0 || sx >= src.width()) continue;
             const uint32_t p = s[sx];
-            if ((p & 0xFFFFFFu) != k) d[x] = p | 0xFF000000u;
+            if (!key || (p & 0xFFFFFFu) != key->hex()) d[x] = p | 0xFF000000u;
         }
     }
+}
+
+void Canvas::stretchBitmap(const Bitmap& src, const Rect& from, const Rect& to) {
+    stretch(src, from, to, nullptr);
+}
+
+void Canvas::drawBitmapKeyed(const Bitmap& src, const Rect& from, Point at, Color key) {
+    stretchBitmapKeyed(src, from, Rect::xywh(at.x, at.y, from.width(), from.height()), key);
+}
+
+void Canvas::stretchBitmapKeyed(const Bitmap& src, const Rect& from, const Rect& to, Color key) {
+    stretch(src, from, to, &key);
 }
 
 void Canvas::drawBitmapAlpha(const Bitmap& src, Point at) {

@@ -89,6 +89,8 @@ class Canvas {
         Rect clip;  // target coordinates
     };
     Rect toTarget(const Rect& local) const { return local.translated(state_.origin); }
+    // Nearest-neighbour copy of from over to; pixels of the key colour left out when given.
+    void stretch(const Bitmap& src, const Rect& from, const Rect& to, const Color* key);
 
     Bitmap& target_;
     FontSystem* fonts_;

@@ -100,22 +100,21 @@ void HeadlessBackend::wheel(uint32_t window, int notches) {
     inject(e);
 }
 
-void HeadlessBackend::keyDown(uint32_t window, Key k, unsigned mods) {
+void HeadlessBackend::key(InputEvent::Type type, uint32_t window, Key k, unsigned mods) {
     InputEvent e;
-    e.type = InputEvent::Type::KeyDown;
+    e.type = type;
     e.window = window;
     e.key = k;
     e.mods = mods;
     inject(e);
 }
 
+void HeadlessBackend::keyDown(uint32_t window, Key k, unsigned mods) {
+    key(InputEvent::Type::KeyDown, window, k, mods);
+}
+
 void HeadlessBackend::keyUp(uint32_t window, Key k, unsigned mods) {
-    InputEvent e;
-    e.type = InputEvent::Type::KeyUp;
-    e.window = window;
-    e.key = k;
-    e.mods = mods;
-    inject(e);
+    key(InputEvent::Type::KeyUp, window, k, mods);
 }
 
 void HeadlessBackend::text(uint32_t window, const std::string& t) {

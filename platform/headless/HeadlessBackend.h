@@ -97,6 +97,7 @@ class HeadlessBackend : public Backend {
     friend class HeadlessWindow;
     void windowGone(uint32_t id) { windows_.erase(id); }
     InputEvent at(InputEvent::Type type, uint32_t window, Point pos);
+    void key(InputEvent::Type type, uint32_t window, Key k, unsigned mods);
 
     Rect screen_;
     int64_t now_ = 0;
