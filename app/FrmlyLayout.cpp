@@ -134,7 +134,6 @@ void TFormLy::CreateLayout() {
     setCaption("岚渊角色模拟器 beta0.1");
     setColor(sysColor(SysColor::ButtonFace));
     setFont(sans());
-    setSize(448, 569);  // the design size, replaced by the frame's
 
     // The skinned frame: border, title bar, and the size of the window around it.
     auto& frame = add<TSkinForm>();
@@ -189,7 +188,7 @@ void TFormLy::CreateLayout() {
     pages.setColor(Color::rgb(0xE7E7E7));
     pages.setTabFont(sans());
     pages.setPageNames({"One", "skinTabSheet2"});
-    const Bitmap background = pageBackground();
+    const auto background = std::make_shared<const Bitmap>(pageBackground());
     auto makePage = [&](const char* pageName, const char* caption,
                         const char* panelName) -> TSkinImagePanel& {
         auto& page = pages.add<TSkinTabSheet>();

@@ -200,12 +200,18 @@ void Canvas::fillPattern(const Rect& r, const Bitmap& pattern) {
     if (pattern.empty()) return;
     const Rect t = toTarget(r).intersected(state_.clip);
     const int pw = pattern.width(), ph = pattern.height();
+    std::vector<uint32_t> line(static_cast<size_t>(t.width()));
+    int py = ((t.top - state_.origin.y) % ph + ph) % ph;
+    const int px0 = ((t.left - state_.origin.x) % pw + pw) % pw;
     for (int y = t.top; y < t.bottom; ++y) {
-        const int py = ((y - state_.origin.y) % ph + ph) % ph;
+        // One row of the brush, laid out once and copied.
         const uint32_t* s = pattern.row(py);
-        uint32_t* d = target_.row(y);
-        for (int x = t.left; x < t.right; ++x)
-            d[x] = s[((x - state_.origin.x) % pw + pw) % pw] | 0xFF000000u;
+        for (int x = 0, px = px0; x < t.width(); ++x) {
+            line[static_cast<size_t>(x)] = s[px] | 0xFF000000u;
+            if (++px == pw) px = 0;
+        }
+        std::copy(line.begin(), line.end(), target_.row(y) + t.left);
+        if (++py == ph) py = 0;
     }
 }
 

@@ -88,6 +88,7 @@ struct FontSystem::Impl {
     FcConfig* configLoaded = nullptr;
     // Faces by (family, bold); nullptr face when the family is not installed.
     std::map<std::pair<std::string, bool>, LoadedFace> faces;
+    std::map<std::pair<std::string, int>, FT_Face> files;
     std::map<std::string, int> chainIds;
     std::vector<std::vector<FaceRequest>> chains;
     std::unordered_map<uint64_t, Glyph> glyphs;
@@ -103,8 +104,8 @@ struct FontSystem::Impl {
     }
 
     ~Impl() {
-        for (auto& [key, f] : faces)
-            if (f.face) FT_Done_Face(f.face);
+        for (auto& [key, face] : files)
+            if (face) FT_Done_Face(face);
         if (library) FT_Done_FreeType(library);
         if (configLoaded) FcConfigDestroy(configLoaded);
     }
@@ -141,12 +142,20 @@ struct FontSystem::Impl {
     }
 
     FT_Face open(const KnownFace& k) {
-        FT_Face face = nullptr;
-        if (FT_New_Face(library, k.file, k.index, &face) != 0) return nullptr;
-        if (!face->family_name || lower(face->family_name) != lower(k.family)) {
-            FT_Done_Face(face);
+        FT_Face face = openFile(k.file, k.index);
+        if (!face || !face->family_name || lower(face->family_name) != lower(k.family))
             return nullptr;
-        }
+        return face;
+    }
+
+    // Each file's face is opened once, whatever style and chain asks for it.
+    FT_Face openFile(const std::string& file, int index) {
+        auto key = std::make_pair(file, index);
+        auto it = files.find(key);
+        if (it != files.end()) return it->second;
+        FT_Face face = nullptr;
+        if (FT_New_Face(library, file.c_str(), index, &face) != 0) face = nullptr;
+        files.emplace(key, face);
         return face;
     }
 
@@ -181,8 +190,7 @@ struct FontSystem::Impl {
                 if (lower(reinterpret_cast<const char*>(found)) == lower(family)) same = true;
             if (same && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
                 FcPatternGetInteger(match, FC_INDEX, 0, &index);
-                FT_Face face = nullptr;
-                if (FT_New_Face(library, reinterpret_cast<const char*>(file), index, &face) == 0) {
+                if (FT_Face face = openFile(reinterpret_cast<const char*>(file), index)) {
                     loaded.face = face;
                     loaded.family = family;
                 }
@@ -209,8 +217,7 @@ struct FontSystem::Impl {
         int index = 0;
         if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
             FcPatternGetInteger(match, FC_INDEX, 0, &index);
-            FT_Face face = nullptr;
-            if (FT_New_Face(library, reinterpret_cast<const char*>(file), index, &face) == 0) {
+            if (FT_Face face = openFile(reinterpret_cast<const char*>(file), index)) {
                 loaded.face = face;
                 loaded.family = face->family_name ? face->family_name : "";
             }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <vector>
 
 namespace lymn {
 
@@ -36,6 +37,10 @@ struct Rect {
     bool contains(Point p) const {
         return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
     }
+    bool contains(const Rect& r) const {
+        return r.empty() ||
+               (r.left >= left && r.right <= right && r.top >= top && r.bottom <= bottom);
+    }
     Rect translated(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
     Rect translated(Point d) const { return translated(d.x, d.y); }
     Rect inflated(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
@@ -53,5 +58,17 @@ struct Rect {
     bool intersects(const Rect& o) const { return !intersected(o).empty(); }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
+
+// The parts of a that b does not cover: at most four rectangles.
+inline std::vector<Rect> subtract(const Rect& a, const Rect& b) {
+    const Rect i = a.intersected(b);
+    if (i.empty()) return {a};
+    std::vector<Rect> out;
+    if (i.top > a.top) out.push_back({a.left, a.top, a.right, i.top});
+    if (i.bottom < a.bottom) out.push_back({a.left, i.bottom, a.right, a.bottom});
+    if (i.left > a.left) out.push_back({a.left, i.top, i.left, i.bottom});
+    if (i.right < a.right) out.push_back({i.right, i.top, a.right, i.bottom});
+    return out;
+}
 
 }  // namespace lymn

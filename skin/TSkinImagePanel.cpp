@@ -8,7 +8,11 @@ TSkinImagePanel::TSkinImagePanel(Control* parent) : Control(parent) {
 }
 
 void TSkinImagePanel::setPicture(const Bitmap& p) {
-    picture_ = p;
+    setPicture(std::make_shared<const Bitmap>(p));
+}
+
+void TSkinImagePanel::setPicture(std::shared_ptr<const Bitmap> p) {
+    picture_ = p ? std::move(p) : std::make_shared<const Bitmap>();
     applyAutoSize();
     invalidate();
 }
@@ -50,12 +54,13 @@ void TSkinImagePanel::setCaptionPosition(Point p) {
 }
 
 void TSkinImagePanel::applyAutoSize() {
-    if (!autoSize_ || picture_.empty()) return;
+    if (!autoSize_ || picture().empty()) return;
     const Align a = align();
     const int w =
-        (a == Align::Top || a == Align::Bottom || a == Align::Client) ? width() : picture_.width();
-    const int h = (a == Align::Left || a == Align::Right || a == Align::Client) ? height()
-                                                                                : picture_.height();
+        (a == Align::Top || a == Align::Bottom || a == Align::Client) ? width() : picture().width();
+    const int h = (a == Align::Left || a == Align::Right || a == Align::Client)
+                      ? height()
+                      : picture().height();
     setBounds(left(), top(), w, h);
 }
 
@@ -63,19 +68,19 @@ void TSkinImagePanel::paint(Canvas& c) {
     const Rect r = clientRect();
     if (transparent_) paintParentBackground(c);
     // A picture of zero width or height counts as empty, so that tiling always ends.
-    if (!picture_.empty()) {
+    if (!picture().empty()) {
         switch (drawStyle_) {
             case TSkinDrawStyle::skinNormal:
                 if (!transparent_) c.fillRect(r, color());
-                c.drawBitmap(picture_, {0, 0});
+                c.drawBitmap(picture(), {0, 0});
                 break;
             case TSkinDrawStyle::skinStretch:
-                c.stretchBitmap(picture_, picture_.rect(), r);
+                c.stretchBitmap(picture(), picture().rect(), r);
                 break;
             case TSkinDrawStyle::skinTile:
-                for (int y = 0; y < r.height(); y += picture_.height())
-                    for (int x = 0; x < r.width(); x += picture_.width())
-                        c.drawBitmap(picture_, {x, y});
+                for (int y = 0; y < r.height(); y += picture().height())
+                    for (int x = 0; x < r.width(); x += picture().width())
+                        c.drawBitmap(picture(), {x, y});
                 break;
         }
     } else if (!transparent_) {

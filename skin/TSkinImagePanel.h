@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/Bitmap.h"
@@ -16,8 +17,10 @@ class TSkinImagePanel : public Control {
   public:
     explicit TSkinImagePanel(Control* parent);
 
-    const Bitmap& picture() const { return picture_; }
+    const Bitmap& picture() const { return *picture_; }
     void setPicture(const Bitmap& p);
+    // A picture shared with other panels (the same page background on both pages).
+    void setPicture(std::shared_ptr<const Bitmap> p);
     TSkinDrawStyle drawStyle() const { return drawStyle_; }
     void setDrawStyle(TSkinDrawStyle s);
     bool transparent() const { return transparent_; }
@@ -32,12 +35,13 @@ class TSkinImagePanel : public Control {
     void setCaptionPosition(Point p);
 
     void paint(Canvas& canvas) override;
+    bool opaque() const override { return !transparent_; }
     void resized() override { invalidate(); }
 
   private:
     void applyAutoSize();
 
-    Bitmap picture_;
+    std::shared_ptr<const Bitmap> picture_ = std::make_shared<Bitmap>();
     TSkinDrawStyle drawStyle_ = TSkinDrawStyle::skinNormal;
     bool transparent_ = false;
     bool autoSize_ = false;

@@ -26,6 +26,7 @@ class TSkinTabSheet : public Control {
     std::function<void(Control&)> OnShow;
 
     void paint(Canvas& canvas) override;
+    bool opaque() const override { return true; }
     // Only the active page's controls are reached by Tab.
     bool tabsInto() const override;
 

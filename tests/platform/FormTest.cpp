@@ -184,6 +184,77 @@ TEST(Form, TabMovesTheFocusInTabOrderAcrossContainers) {
     EXPECT_EQ(f.focusedControl(), nullptr);
 }
 
+// Paints its colour and counts the pixels it was allowed to paint.
+class CountingBox : public Control {
+  public:
+    CountingBox(Control* parent, bool opaque) : Control(parent), opaque_(opaque) {}
+    bool opaque() const override { return opaque_; }
+    void paint(Canvas& c) override {
+        c.fillRect(clientRect(), color());
+        const Rect clip = c.clip();
+        painted += clip.width() * clip.height();
+        ++calls;
+    }
+    int painted = 0;
+    int calls = 0;
+
+  private:
+    bool opaque_;
+};
+
+TEST(Form, OpaqueChildrenSpareThePaintUnderThemWithoutChangingThePicture) {
+    test::HeadlessApp h;
+    Form f(h.app);
+    f.setSize(60, 40);
+    auto& under = f.add<CountingBox>(true);  // wholly under `top`: never painted
+    under.setBounds(12, 12, 6, 6);
+    under.setColor(Color::rgb(0xFF0000));
+    auto& clear = f.add<CountingBox>(false);  // see-through, with an opaque child
+    clear.setBounds(0, 0, 30, 40);
+    clear.setColor(Color::rgb(0x00FF00));
+    auto& inner = clear.add<CountingBox>(true);
+    inner.setBounds(0, 0, 30, 20);
+    inner.setColor(Color::rgb(0x0000FF));
+    auto& top = f.add<CountingBox>(true);
+    top.setBounds(10, 10, 10, 10);
+    top.setColor(Color::rgb(0xFFFF00));
+    f.show();
+    const Bitmap& fr = f.frame();
+    EXPECT_EQ(under.calls, 0);
+    // `clear` paints only the half its child leaves open.
+    EXPECT_EQ(clear.painted, 30 * 20);
+    EXPECT_EQ(inner.painted, 30 * 20);
+    EXPECT_EQ(top.painted, 100);
+    EXPECT_EQ(test::countColor(fr, fr.rect(), Color::rgb(0xFF0000)), 0);
+    EXPECT_EQ(test::countColor(fr, fr.rect(), Color::rgb(0x0000FF)), 500);
+    EXPECT_EQ(test::countColor(fr, fr.rect(), Color::rgb(0xFFFF00)), 100);
+    EXPECT_EQ(test::countColor(fr, fr.rect(), Color::rgb(0x00FF00)), 600);
+    EXPECT_EQ(fr.color(45, 5), sysColor(SysColor::ButtonFace));
+    // Once the boxes above are gone, what they covered shows again.
+    top.setVisible(false);
+    h.app.processMessages();
+    EXPECT_EQ(f.frame().color(15, 15), Color::rgb(0x0000FF));
+    EXPECT_EQ(under.calls, 0);
+    clear.setVisible(false);
+    h.app.processMessages();
+    EXPECT_EQ(f.frame().color(15, 15), Color::rgb(0xFF0000));
+    EXPECT_EQ(under.calls, 1);
+}
+
+TEST(Rect, SubtractLeavesTheUncoveredPartsOnly) {
+    const Rect a{0, 0, 10, 10};
+    EXPECT_EQ(subtract(a, {20, 20, 30, 30}), std::vector<Rect>{a});
+    EXPECT_TRUE(subtract(a, {-1, -1, 11, 11}).empty());
+    const auto ring = subtract(a, {2, 3, 8, 7});
+    int area = 0;
+    for (const Rect& r : ring) {
+        area += r.width() * r.height();
+        EXPECT_TRUE(r.intersected({2, 3, 8, 7}).empty());
+    }
+    EXPECT_EQ(ring.size(), 4u);
+    EXPECT_EQ(area, 100 - 24);
+}
+
 TEST(Form, OnlyChangedAreasAreRepainted) {
     test::HeadlessApp h;
     Form f(h.app);
