@@ -39,14 +39,22 @@ bool Application::anyFormActive() const {
 void Application::run() {
     if (!mainForm_) return;
     Form* main = mainForm_;
+    if (main->closed()) return;
     guarded([main] { main->show(); });
     runUntil([this, main] { return mainForm_ != main || main->closed(); });
 }
 
+void Application::endProgram() {
+    // The whole program is asked to end: open boxes close as if answered (OK is their only
+    // answer), no new ones wait, and the main window closes.
+    ending_ = true;
+    for (Form* f : std::vector<Form*>(modal_)) guarded([f] { f->close(); });
+    if (mainForm_) guarded([this] { mainForm_->close(); });
+}
+
 void Application::dispatch(const InputEvent& e) {
     if (e.type == InputEvent::Type::Close && e.window == 0) {
-        // The whole program is asked to end: its main window closes.
-        if (mainForm_) guarded([this] { mainForm_->close(); });
+        endProgram();
         return;
     }
     Form* f = formForWindow(e.window);
@@ -213,6 +221,7 @@ void Application::showBox(BoxKind kind, const std::string& text) {
         boxHandler_(kind, title_, text);
         return;
     }
+    if (ending_) return;
     MessageBoxForm box(*this, kind, title_, text);
     runModal(box);
 }
@@ -230,6 +239,9 @@ void Application::showException(std::exception_ptr e) {
         std::rethrow_exception(e);
     } catch (const Abort&) {
         // The silent kind: nothing is shown.
+    } catch (const NoDisplay&) {
+        // No box can show it; the program's entry reports it.
+        throw;
     } catch (const std::exception& err) {
         // Errors of the runtime and the libraries count as the program's errors.
         errorBox(err.what());

@@ -43,6 +43,9 @@ class Application {
 
     // Shows the main form and processes messages until it is closed.
     void run();
+    // The session or a signal ends the program: open boxes and the main form close.
+    void endProgram();
+    bool ending() const { return ending_; }
     // Handles every pending message, event and due timer, then presents what changed.
     void processMessages();
     // Processes messages until done() holds.
@@ -101,6 +104,7 @@ class Application {
     Form* mainForm_ = nullptr;
     std::vector<Form*> forms_;
     std::vector<Form*> modal_;
+    bool ending_ = false;
     std::deque<Posted> posted_;
     std::vector<Timer> timers_;
     BoxHandler boxHandler_;

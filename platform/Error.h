@@ -17,6 +17,12 @@ class Abort : public Error {
     Abort() : Error("Operation aborted") {}
 };
 
+// The desktop could not be reached: nothing can be shown, not even an error box.
+class NoDisplay : public Error {
+  public:
+    explicit NoDisplay(const std::string& message) : Error(message) {}
+};
+
 // Text of the error box for a message: a full stop is appended when the message is not empty
 // and its last character sorts after ".".
 std::string errorBoxText(const std::string& message);

@@ -55,7 +55,6 @@ bool touches(const Rect& a, const Rect& b) {
 Form::Form(Application& app, WindowKind kind) : Control(nullptr), app_(app), kind_(kind) {
     setColor(sysColor(SysColor::ButtonFace));
     window_ = app_.backend().createWindow(kind, Rect::xywh(0, 0, 1, 1), "");
-    frame_.resize(1, 1, color());
     setBounds(Rect::xywh(0, 0, 1, 1));
     app_.registerForm(this);
 }
@@ -280,6 +279,10 @@ void Form::invalidateRect(const Rect& r) {
 }
 
 void Form::compose() {
+    // The frame follows the size only here: a window sized in several steps while it is being
+    // built allocates its frame once.
+    if (frame_.width() != width() || frame_.height() != height())
+        frame_.resize(width(), height(), color());
     for (const Rect& r : dirty_) {
         Canvas canvas(frame_, &app_.fonts());
         canvas.intersectClip(r);
@@ -302,7 +305,6 @@ void Form::paint(Canvas& canvas) {
 }
 
 void Form::resized() {
-    frame_.resize(width(), height(), color());
     window_->setSize(bounds().size());
     dirty_.clear();
     invalidateRect(clientRect());

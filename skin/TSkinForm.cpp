@@ -27,8 +27,6 @@ TSkinForm::TSkinForm(Control* owner) : Control(owner), form_(formOf(owner)) {
     setUIStyle(TSkinUIStyle::Navy);
     UIStyleAutoUpdateSub = false;
     setCaption(form_.caption());
-    if (Application* app = &form_.application())
-        form_.setMaximumSize(app->backend().workArea().size());
     hook_ = form_.addHook([this](FormMessage& m) { onFormMessage(m); });
 }
 
@@ -130,6 +128,10 @@ void TSkinForm::onFormMessage(FormMessage& m) {
     switch (m.kind) {
         case FormMessage::Kind::Activate:
             titleBar_->setActive(m.active);
+            break;
+        case FormMessage::Kind::ShowWindow:
+            // The desktop is asked for its work area only when the window is about to show.
+            form_.setMaximumSize(form_.application().backend().workArea().size());
             break;
         case FormMessage::Kind::Size:
             AlignSelf();

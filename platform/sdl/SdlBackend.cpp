@@ -80,6 +80,11 @@ Point windowOrigin(Uint32 id) {
     return p;
 }
 
+bool set(const char* variable) {
+    const char* v = SDL_getenv(variable);
+    return v && *v;
+}
+
 // The one place where SDL's events become the core's events.
 bool translate(const SDL_Event& ev, InputEvent& out) {
     switch (ev.type) {
@@ -163,16 +168,113 @@ bool translate(const SDL_Event& ev, InputEvent& out) {
     }
 }
 
+// A window of the desktop. Until it is first shown it is only the state the core gave it.
 class SdlWindow : public BackendWindow {
   public:
-    SdlWindow(SdlBackend& backend, SDL_Window* w) : backend_(backend), window_(w) {}
-    ~SdlWindow() override { SDL_DestroyWindow(window_); }
+    SdlWindow(SdlBackend& backend, WindowKind kind, const Rect& bounds, std::string title)
+        : backend_(backend), kind_(kind), bounds_(bounds), title_(std::move(title)) {}
+    ~SdlWindow() override {
+        if (window_) SDL_DestroyWindow(window_);
+    }
 
-    uint32_t id() const override { return SDL_GetWindowID(window_); }
+    // Windows not yet made have no number: no event of the desktop can name them.
+    uint32_t id() const override { return window_ ? SDL_GetWindowID(window_) : kNoWindow; }
 
     void present(const Bitmap& frame, const std::vector<Rect>& dirty) override {
+        if (!window_) return;
         SDL_Surface* s = SDL_GetWindowSurface(window_);
         if (!s) return;
+        copyFrame(frame, s);
+        std::vector<SDL_Rect> rects;
+        for (const Rect& r : dirty) rects.push_back({r.left, r.top, r.width(), r.height()});
+        if (rects.empty() || !shownOnce_)
+            SDL_UpdateWindowSurface(window_);
+        else
+            SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size()));
+        shownOnce_ = true;
+    }
+
+    void show() override {
+        make();
+        SDL_ShowWindow(window_);
+        shownOnce_ = false;
+    }
+    void hide() override {
+        if (window_) SDL_HideWindow(window_);
+    }
+    Point position() const override {
+        if (!window_) return bounds_.topLeft();
+        Point p;
+        SDL_GetWindowPosition(window_, &p.x, &p.y);
+        return p;
+    }
+    void setPosition(Point p) override {
+        bounds_ = Rect::xywh(p.x, p.y, bounds_.width(), bounds_.height());
+        if (window_) SDL_SetWindowPosition(window_, p.x, p.y);
+    }
+    void setSize(Size s) override {
+        bounds_ =
+            Rect::xywh(bounds_.left, bounds_.top, std::max(s.width, 1), std::max(s.height, 1));
+        if (!window_) return;
+        int w = 0, h = 0;
+        SDL_GetWindowSize(window_, &w, &h);
+        if (w != bounds_.width() || h != bounds_.height())
+            SDL_SetWindowSize(window_, bounds_.width(), bounds_.height());
+    }
+    void setMinimumSize(Size s) override {
+        minimum_ = {std::max(s.width, 1), std::max(s.height, 1)};
+        if (window_) SDL_SetWindowMinimumSize(window_, minimum_.width, minimum_.height);
+    }
+    void minimize() override {
+        if (window_) SDL_MinimizeWindow(window_);
+    }
+    void raise() override {
+        if (window_) SDL_RaiseWindow(window_);
+    }
+    void setCursor(Cursor c) override {
+        if (window_) SDL_SetCursor(backend_.cursor(c));
+    }
+    void setTitle(const std::string& t) override {
+        title_ = t;
+        if (window_) SDL_SetWindowTitle(window_, t.c_str());
+    }
+    void setIcon(const Bitmap& icon) override {
+        icon_ = icon;
+        if (window_) applyIcon();
+    }
+    void captureMouse(bool on) override {
+        if (window_) SDL_CaptureMouse(on ? SDL_TRUE : SDL_FALSE);
+    }
+    void setTextInput(bool on) override { backend_.setTextInput(on); }
+
+  private:
+    static constexpr uint32_t kNoWindow = 0xFFFFFFFFu;
+
+    void make() {
+        if (window_) return;
+        Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
+        if (kind_ == WindowKind::Popup) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
+        if (kind_ == WindowKind::Tooltip) flags |= SDL_WINDOW_TOOLTIP | SDL_WINDOW_SKIP_TASKBAR;
+        if (kind_ == WindowKind::Dialog) flags |= SDL_WINDOW_SKIP_TASKBAR;
+        window_ =
+            SDL_CreateWindow(title_.c_str(), bounds_.left, bounds_.top,
+                             std::max(bounds_.width(), 1), std::max(bounds_.height(), 1), flags);
+        if (!window_) throw Error(std::string("Cannot create a window: ") + SDL_GetError());
+        if (minimum_.width > 0) SDL_SetWindowMinimumSize(window_, minimum_.width, minimum_.height);
+        applyIcon();
+    }
+
+    void applyIcon() {
+        if (icon_.empty()) return;
+        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
+            const_cast<uint32_t*>(icon_.row(0)), icon_.width(), icon_.height(), 32,
+            icon_.width() * 4, SDL_PIXELFORMAT_ARGB8888);
+        if (!s) return;
+        SDL_SetWindowIcon(window_, s);
+        SDL_FreeSurface(s);
+    }
+
+    static void copyFrame(const Bitmap& frame, SDL_Surface* s) {
         const int w = std::min(s->w, frame.width());
         const int h = std::min(s->h, frame.height());
         SDL_LockSurface(s);
@@ -186,58 +288,15 @@ class SdlWindow : public BackendWindow {
                               s->format->format, s->pixels, s->pitch);
         }
         SDL_UnlockSurface(s);
-        std::vector<SDL_Rect> rects;
-        for (const Rect& r : dirty) rects.push_back({r.left, r.top, r.width(), r.height()});
-        if (rects.empty() || !shownOnce_)
-            SDL_UpdateWindowSurface(window_);
-        else
-            SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size()));
-        shownOnce_ = true;
     }
 
-    void show() override {
-        SDL_ShowWindow(window_);
-        shownOnce_ = false;
-    }
-    void hide() override { SDL_HideWindow(window_); }
-    Point position() const override {
-        Point p;
-        SDL_GetWindowPosition(window_, &p.x, &p.y);
-        return p;
-    }
-    void setPosition(Point p) override { SDL_SetWindowPosition(window_, p.x, p.y); }
-    void setSize(Size s) override {
-        int w = 0, h = 0;
-        SDL_GetWindowSize(window_, &w, &h);
-        if (w != s.width || h != s.height) SDL_SetWindowSize(window_, s.width, s.height);
-    }
-    void setMinimumSize(Size s) override {
-        SDL_SetWindowMinimumSize(window_, std::max(s.width, 1), std::max(s.height, 1));
-    }
-    void minimize() override { SDL_MinimizeWindow(window_); }
-    void raise() override { SDL_RaiseWindow(window_); }
-    void setCursor(Cursor c) override { SDL_SetCursor(backend_.cursor(c)); }
-    void setTitle(const std::string& t) override { SDL_SetWindowTitle(window_, t.c_str()); }
-    void setIcon(const Bitmap& icon) override {
-        if (icon.empty()) return;
-        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
-            const_cast<uint32_t*>(icon.row(0)), icon.width(), icon.height(), 32, icon.width() * 4,
-            SDL_PIXELFORMAT_ARGB8888);
-        if (!s) return;
-        SDL_SetWindowIcon(window_, s);
-        SDL_FreeSurface(s);
-    }
-    void captureMouse(bool on) override { SDL_CaptureMouse(on ? SDL_TRUE : SDL_FALSE); }
-    void setTextInput(bool on) override {
-        if (on)
-            SDL_StartTextInput();
-        else
-            SDL_StopTextInput();
-    }
-
-  private:
     SdlBackend& backend_;
-    SDL_Window* window_;
+    WindowKind kind_;
+    Rect bounds_;
+    std::string title_;
+    Size minimum_{0, 0};
+    Bitmap icon_;
+    SDL_Window* window_ = nullptr;
     bool shownOnce_ = false;
 };
 
@@ -248,7 +307,17 @@ SdlBackend::SdlBackend() {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw Error(SDL_GetError());
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if (!asked && !set("DISPLAY") && !set("WAYLAND_DISPLAY"))
+        throw NoDisplay("neither DISPLAY nor WAYLAND_DISPLAY is set");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw NoDisplay(SDL_GetError());
+    // Without a display SDL falls back to drivers that show nothing; a window no one can see
+    // would run forever. They are used only when asked for by name.
+    const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    if ((driver == "offscreen" || driver == "dummy") && !(asked && driver == asked)) {
+        SDL_Quit();
+        throw NoDisplay("neither an X11 nor a Wayland display could be opened");
+    }
     SDL_StopTextInput();
 }
 
@@ -260,14 +329,7 @@ SdlBackend::~SdlBackend() {
 
 std::unique_ptr<BackendWindow> SdlBackend::createWindow(WindowKind kind, const Rect& b,
                                                         const std::string& title) {
-    Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
-    if (kind == WindowKind::Popup) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
-    if (kind == WindowKind::Tooltip) flags |= SDL_WINDOW_TOOLTIP | SDL_WINDOW_SKIP_TASKBAR;
-    if (kind == WindowKind::Dialog) flags |= SDL_WINDOW_SKIP_TASKBAR;
-    SDL_Window* w = SDL_CreateWindow(title.c_str(), b.left, b.top, std::max(b.width(), 1),
-                                     std::max(b.height(), 1), flags);
-    if (!w) throw Error(std::string("Cannot create a window: ") + SDL_GetError());
-    return std::make_unique<SdlWindow>(*this, w);
+    return std::make_unique<SdlWindow>(*this, kind, b, title);
 }
 
 bool SdlBackend::pollEvent(InputEvent& event) {
@@ -311,6 +373,15 @@ std::string SdlBackend::clipboardText() {
 
 void SdlBackend::setClipboardText(const std::string& text) {
     SDL_SetClipboardText(text.c_str());
+}
+
+void SdlBackend::setTextInput(bool on) {
+    if (on == textInput_) return;
+    textInput_ = on;
+    if (on)
+        SDL_StartTextInput();
+    else
+        SDL_StopTextInput();
 }
 
 SDL_Cursor* SdlBackend::cursor(Cursor c) {

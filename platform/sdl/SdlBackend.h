@@ -11,8 +11,11 @@ namespace lymn {
 
 // The real desktop through SDL2: borderless top-level windows that show the frames the core
 // composes, real time, keyboard text input and the clipboard.
+// Windows exist only as recorded state until they are first shown, so that the hidden ones
+// (boxes, hints, lists) cost the display nothing.
 class SdlBackend : public Backend {
   public:
+    // Raises NoDisplay when SDL cannot reach a display.
     SdlBackend();
     ~SdlBackend() override;
     SdlBackend(const SdlBackend&) = delete;
@@ -30,8 +33,10 @@ class SdlBackend : public Backend {
     void setClipboardText(const std::string& text) override;
 
     SDL_Cursor* cursor(Cursor c);
+    void setTextInput(bool on);
 
   private:
+    bool textInput_ = false;
     std::array<SDL_Cursor*, 8> cursors_{};
 };
 

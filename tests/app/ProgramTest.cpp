@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <utility>
 
 #include "app/Program.h"
 #include "app/Version.h"
@@ -119,6 +122,32 @@ TEST(Program, AnErrorOfTheCreationEventShowsOneErrorBoxAndTheWindowStillOpens) {
     EXPECT_TRUE(p.form()->windowShown());
     EXPECT_EQ(r.boxes.size(), 1u);
     std::filesystem::remove_all(dir);
+}
+
+// Runs the real program with the given environment changes and returns its exit status and
+// what it wrote to the error stream; it has 20 seconds to end.
+std::pair<int, std::string> runWithout(const std::string& environment) {
+    const std::string err = std::filesystem::temp_directory_path() /
+                            ("lymn-nodisplay-" + std::to_string(::getpid()) + ".txt");
+    const std::string command = "env " + environment + " timeout 20 '" +
+                                std::string(LYMN_BINARY_DIR) + "/lymn-sim' 2> '" + err + "'";
+    const int status = std::system(command.c_str());
+    std::ifstream in(err);
+    std::string text{std::istreambuf_iterator<char>(in), {}};
+    std::filesystem::remove(err);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
+}
+
+TEST(Program, WithoutADisplayTheProgramSaysSoAndEndsInsteadOfRunningUnseen) {
+    for (const char* environment :
+         {"-u DISPLAY -u WAYLAND_DISPLAY", "-u WAYLAND_DISPLAY DISPLAY=:987 XDG_RUNTIME_DIR="}) {
+        SCOPED_TRACE(environment);
+        const auto [status, text] = runWithout(environment);
+        EXPECT_EQ(status, 1);  // 124 would mean it was still running when the time ran out
+        EXPECT_NE(text.find("there is no display to open the window on"), std::string::npos)
+            << text;
+        EXPECT_NE(text.find("xvfb-run -s '-screen 0 1024x768x24'"), std::string::npos);
+    }
 }
 
 TEST(Program, VersionInformationIsInTheExecutable) {

@@ -145,6 +145,44 @@ TEST(MessageLoop, ModalLoopRunsNestedInsideAHandlerUntilTheBoxCloses) {
     EXPECT_EQ(h.app.modalForm(), nullptr);
 }
 
+TEST(MessageLoop, EndingTheProgramClosesAnOpenBoxAndTheMainWindowAndShowsNoMoreBoxes) {
+    test::HeadlessApp h;
+    h.app.setBoxHandler(nullptr);
+    Form main(h.app);
+    main.setSize(100, 100);
+    h.app.setMainForm(&main);
+    auto& r = main.add<Recorder>();
+    std::vector<std::string> order;
+    r.onMessage = [&](int) {
+        h.app.errorBox("first");
+        order.push_back("after first");
+        h.app.errorBox("second");  // not shown: nothing would answer it
+        order.push_back("after second");
+    };
+    int idle = 0;
+    h.app.setIdleHandler([&] {
+        Form* box = h.app.modalForm();
+        ASSERT_NE(box, nullptr);
+        if (++idle > 1) {  // the box outlived the end: answer it, so that the test ends
+            h.backend.keyDown(box->window().id(), Key::Enter);
+            return;
+        }
+        InputEvent end;
+        end.type = InputEvent::Type::Close;
+        end.window = 0;
+        h.backend.inject(end);
+    });
+    h.app.post(&r, 1);
+    h.app.processMessages();
+    EXPECT_EQ(idle, 1);
+    EXPECT_EQ(order, (std::vector<std::string>{"after first", "after second"}));
+    EXPECT_TRUE(h.app.ending());
+    EXPECT_TRUE(main.closed());
+    // The main window that was asked to close before the loop began is not shown.
+    h.app.run();
+    EXPECT_FALSE(main.windowShown());
+}
+
 TEST(MessageLoop, HeadlessModalLoopWithNothingToDoRaisesInsteadOfHanging) {
     test::HeadlessApp h;
     h.app.setBoxHandler(nullptr);

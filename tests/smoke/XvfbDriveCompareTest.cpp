@@ -58,7 +58,8 @@ std::map<std::string, int> geometry(test::Xvfb& x, const std::string& id) {
 
 TEST(XvfbDrive, TheRealWindowShowsWhatTheDriverShowsAfterTheSameClicks) {
     if (!test::Xvfb::installed() || !fs::exists("/usr/bin/xdotool"))
-        GTEST_SKIP() << "Xvfb, xwd or xdotool is not installed; run ./setup to install them";
+        GTEST_SKIP()
+            << "Xvfb, xwd, xdpyinfo or xdotool is not installed; run ./setup to install them";
     const fs::path folder =
         fs::temp_directory_path() / ("lymn-xdrive-" + std::to_string(::getpid()));
     fs::remove_all(folder);
@@ -81,7 +82,7 @@ TEST(XvfbDrive, TheRealWindowShowsWhatTheDriverShowsAfterTheSameClicks) {
     ASSERT_TRUE(x.running());
     const pid_t pid = x.spawn({(folder / "lymn-sim").string()}, folder.string());
     const auto id = x.waitForWindow("lymn-sim", 10000);
-    ASSERT_TRUE(id) << "no window appeared";
+    ASSERT_TRUE(id) << "no window appeared; the program wrote: " << x.errors();
     auto g = geometry(x, *id);
     const Point origin{g["X"], g["Y"]};
     auto clickAt = [&](Point p) {

@@ -28,7 +28,7 @@ std::map<std::string, int> geometry(test::Xvfb& x, const std::string& id) {
 
 TEST(XvfbSmoke, TheRealProgramOpensItsWindow) {
     if (!test::Xvfb::installed())
-        GTEST_SKIP() << "Xvfb or xwd is not installed; run ./setup to install them";
+        GTEST_SKIP() << "Xvfb, xwd or xdpyinfo is not installed; run ./setup to install them";
     test::Xvfb x;
     ASSERT_TRUE(x.running()) << "Xvfb did not start";
     // The program works in its own folder: a copy of it and its data file in a fresh one.
@@ -41,7 +41,7 @@ TEST(XvfbSmoke, TheRealProgramOpensItsWindow) {
     const pid_t pid = x.spawn({(folder / "lymn-sim").string()}, folder.string());
     ASSERT_GT(pid, 0);
     const auto id = x.waitForWindow("lymn-sim", 10000);
-    ASSERT_TRUE(id) << "no window appeared";
+    ASSERT_TRUE(id) << "no window appeared; the program wrote: " << x.errors();
     auto g = geometry(x, *id);
     EXPECT_EQ(g["WIDTH"], 440);
     EXPECT_EQ(g["HEIGHT"], 535);

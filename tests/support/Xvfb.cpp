@@ -37,7 +37,7 @@ std::vector<std::string> environmentWith(const std::string& display) {
 }
 
 pid_t start(std::vector<std::string> argv, std::vector<std::string> env, const std::string& workdir,
-            int outFd) {
+            int outFd, const std::string& errPath = "/dev/null") {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
@@ -45,7 +45,8 @@ pid_t start(std::vector<std::string> argv, std::vector<std::string> env, const s
         posix_spawn_file_actions_adddup2(&actions, outFd, 1);
     else
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_APPEND,
+                                     0644);
     if (!workdir.empty()) posix_spawn_file_actions_addchdir_np(&actions, workdir.c_str());
     auto args = cstrings(argv);
     auto envp = cstrings(env);
@@ -63,7 +64,8 @@ uint32_t be32(const std::vector<uint8_t>& b, size_t at) {
 }  // namespace
 
 bool Xvfb::installed() {
-    return std::filesystem::exists("/usr/bin/Xvfb") && std::filesystem::exists("/usr/bin/xwd");
+    return std::filesystem::exists("/usr/bin/Xvfb") && std::filesystem::exists("/usr/bin/xwd") &&
+           std::filesystem::exists("/usr/bin/xdpyinfo");
 }
 
 Xvfb::Xvfb() {
@@ -72,11 +74,15 @@ Xvfb::Xvfb() {
             std::filesystem::exists("/tmp/.X" + std::to_string(n) + "-lock"))
             continue;
         display_ = ":" + std::to_string(n);
-        pid_ = start({"Xvfb", display_, "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
-                     environmentWith(display_), "", -1);
+        // -noreset: a server that resets when its last client leaves refuses the next one a moment.
+        pid_ =
+            start({"Xvfb", display_, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"},
+                  environmentWith(display_), "", -1);
         if (pid_ <= 0) return;
         for (int i = 0; i < 100; ++i) {
-            if (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(n))) return;
+            // The socket appears before the server takes clients: wait until it answers.
+            if (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(n)) && answers())
+                return;
             int status = 0;
             if (::waitpid(pid_, &status, WNOHANG) == pid_) break;  // the number was taken after all
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -88,10 +94,23 @@ Xvfb::Xvfb() {
 
 Xvfb::~Xvfb() {
     if (pid_ > 0) stopProcess(pid_);
+    if (!errorLog_.empty()) std::filesystem::remove(errorLog_);
+}
+
+bool Xvfb::answers() {
+    return !capture({"xdpyinfo", "-display", display_}).empty();
 }
 
 pid_t Xvfb::spawn(const std::vector<std::string>& argv, const std::string& workdir) {
-    return start(argv, environmentWith(display_), workdir, -1);
+    errorLog_ = (std::filesystem::temp_directory_path() /
+                 ("lymn-xvfb-errors-" + std::to_string(::getpid()) + ".txt"))
+                    .string();
+    return start(argv, environmentWith(display_), workdir, -1, errorLog_);
+}
+
+std::string Xvfb::errors() const {
+    std::ifstream in(errorLog_);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 std::string Xvfb::capture(const std::vector<std::string>& argv) {

@@ -18,8 +18,11 @@ class Xvfb {
     ~Xvfb();
     bool running() const { return pid_ > 0; }
     const std::string& display() const { return display_; }
-    // Starts a program on this display; returns its process id.
+    // Starts a program on this display; returns its process id. Its error stream goes to
+    // errors().
     pid_t spawn(const std::vector<std::string>& argv, const std::string& workdir = "");
+    // What the programs started by spawn() wrote to their error stream.
+    std::string errors() const;
     // Runs a command on this display and returns its standard output (trimmed).
     std::string capture(const std::vector<std::string>& argv);
     // Waits for a visible window of the window class (the program name); its id, or nothing.
@@ -28,7 +31,10 @@ class Xvfb {
     Bitmap screenshot();
 
   private:
+    bool answers();
+
     pid_t pid_ = -1;
+    std::string errorLog_;
     std::string display_;
 };
 
