@@ -1,10 +1,12 @@
-// The program headless: start-up to the first composed frame, and a full composition.
+// The program headless: start-up to the first composed frame, a full composition, and the
+// screenshot.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <filesystem>
 
 #include "app/Program.h"
+#include "capture/JpegCodec.h"
 #include "platform/headless/HeadlessBackend.h"
 
 namespace {
@@ -50,5 +52,26 @@ void BM_ComposeWholeWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ComposeWholeWindow)->Unit(benchmark::kMicrosecond);
+
+// One click of the screenshot button's handler: the logo shown, the window composed, the
+// JPEG written beside the executable, the logo hidden again.
+void BM_Screenshot(benchmark::State& state) {
+    lymn::HeadlessBackend backend;
+    lymn::Program program(backend, folder(), quiet);
+    program.show();
+    lymn::TFormLy& form = *program.form();
+    lymn::Control& button = form.control("skinButton1");
+    for (auto _ : state) form.skinButton1Click(button);
+}
+BENCHMARK(BM_Screenshot)->Unit(benchmark::kMillisecond);
+
+void BM_JpegEncodeWindow(benchmark::State& state) {
+    lymn::HeadlessBackend backend;
+    lymn::Program program(backend, folder(), quiet);
+    program.show();
+    const lymn::Bitmap picture = program.form()->frame();
+    for (auto _ : state) benchmark::DoNotOptimize(lymn::jpeg::encode(picture).size());
+}
+BENCHMARK(BM_JpegEncodeWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
