@@ -100,6 +100,13 @@ void HeadlessBackend::wheel(uint32_t window, int notches) {
     inject(e);
 }
 
+void HeadlessBackend::closeRequest(uint32_t window) {
+    InputEvent e;
+    e.type = InputEvent::Type::Close;
+    e.window = window;
+    inject(e);
+}
+
 void HeadlessBackend::key(InputEvent::Type type, uint32_t window, Key k, unsigned mods) {
     InputEvent e;
     e.type = type;

@@ -61,12 +61,7 @@ TEST(Program, ClosingByTheWindowSystemEndsTheProgramTheSameWay) {
     HeadlessBackend backend;
     Recorded r;
     Program p(backend, std::filesystem::temp_directory_path(), recordInto(r));
-    p.application().setIdleHandler([&] {
-        InputEvent e;
-        e.type = InputEvent::Type::Close;
-        e.window = p.form()->window().id();
-        backend.inject(e);
-    });
+    p.application().setIdleHandler([&] { backend.closeRequest(p.form()->window().id()); });
     EXPECT_EQ(p.run(), 0);
     EXPECT_TRUE(p.form()->closed());
 }
@@ -75,12 +70,7 @@ TEST(Program, ASessionOrSignalAskingTheProgramToEndClosesTheMainWindow) {
     HeadlessBackend backend;
     Recorded r;
     Program p(backend, std::filesystem::temp_directory_path(), recordInto(r));
-    p.application().setIdleHandler([&] {
-        InputEvent e;
-        e.type = InputEvent::Type::Close;
-        e.window = 0;
-        backend.inject(e);
-    });
+    p.application().setIdleHandler([&] { backend.closeRequest(0); });
     EXPECT_EQ(p.run(), 0);
     EXPECT_TRUE(p.form()->closed());
 }

@@ -167,10 +167,7 @@ TEST(MessageLoop, EndingTheProgramClosesAnOpenBoxAndTheMainWindowAndShowsNoMoreB
             h.backend.keyDown(box->window().id(), Key::Enter);
             return;
         }
-        InputEvent end;
-        end.type = InputEvent::Type::Close;
-        end.window = 0;
-        h.backend.inject(end);
+        h.backend.closeRequest(0);
     });
     h.app.post(&r, 1);
     h.app.processMessages();
