@@ -33,28 +33,26 @@ struct Running {
     std::unique_ptr<lymn::tools::Driver> driver;
 };
 
-// One change of the level text as typing makes it, with the recomputation it runs.
-void BM_TypedLevelChange(benchmark::State& state) {
+// Changes of the level text as typing makes them, with the recomputation they run, and
+// optionally the repaint of what changed.
+void typedLevelChanges(benchmark::State& state, bool repaint) {
     Running r;
     auto& inner = r.driver->form().controls().EdtRank->innerEdit();
     int i = 0;
     for (auto _ : state) {
         inner.selectAll();
         inner.replaceSelection((i++ & 1) ? "35" : "36");
+        if (repaint) r.driver->form().present();
     }
+}
+
+void BM_TypedLevelChange(benchmark::State& state) {
+    typedLevelChanges(state, false);
 }
 BENCHMARK(BM_TypedLevelChange)->Unit(benchmark::kMicrosecond);
 
-// The same with the repaint of what changed.
 void BM_TypedLevelChangeWithRepaint(benchmark::State& state) {
-    Running r;
-    auto& inner = r.driver->form().controls().EdtRank->innerEdit();
-    int i = 0;
-    for (auto _ : state) {
-        inner.selectAll();
-        inner.replaceSelection((i++ & 1) ? "35" : "36");
-        r.driver->form().present();
-    }
+    typedLevelChanges(state, true);
 }
 BENCHMARK(BM_TypedLevelChangeWithRepaint)->Unit(benchmark::kMicrosecond);
 
