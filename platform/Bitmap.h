@@ -6,12 +6,15 @@
 
 #include "platform/Color.h"
 #include "platform/Geometry.h"
+#include "platform/PixelAllocator.h"
 
 namespace lymn {
 
 // A 32-bit picture, pixels 0xAARRGGBB, rows top to bottom.
 class Bitmap {
   public:
+    using Pixels = std::vector<uint32_t, PixelAllocator<uint32_t>>;
+
     Bitmap() = default;
     Bitmap(int width, int height, Color fill = colors::black);
 
@@ -27,8 +30,8 @@ class Bitmap {
     void setColor(int x, int y, Color c) { setPixel(x, y, c.pixel()); }
     uint32_t* row(int y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
     const uint32_t* row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
-    std::vector<uint32_t>& pixels() { return pixels_; }
-    const std::vector<uint32_t>& pixels() const { return pixels_; }
+    Pixels& pixels() { return pixels_; }
+    const Pixels& pixels() const { return pixels_; }
 
     void resize(int width, int height, Color fill = colors::black);
     Bitmap copy(const Rect& r) const;
@@ -46,7 +49,7 @@ class Bitmap {
 
     int width_ = 0;
     int height_ = 0;
-    std::vector<uint32_t> pixels_;
+    Pixels pixels_;
 };
 
 }  // namespace lymn

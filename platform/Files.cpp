@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <random>
@@ -97,7 +98,8 @@ bool copyReplace(const Path& from, const Path& to, Flush flush) {
         ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, (st.st_mode & 07777) | 0200));
     if (!out) return false;
     bool ok = true;
-    std::vector<uint8_t> buffer(1 << 16);
+    // On the stack: a fresh heap block for each copy would cost a page fault per 4 KiB.
+    std::array<uint8_t, 16 * 1024> buffer;
     for (;;) {
         const ssize_t n = ::read(in.get(), buffer.data(), buffer.size());
         if (n < 0 && errno == EINTR) continue;
@@ -139,15 +141,18 @@ std::optional<std::vector<uint8_t>> readAll(const Path& p) {
     if (!fd) return std::nullopt;
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-    std::vector<uint8_t> out;
-    std::vector<uint8_t> buffer(1 << 16);
+    // Read straight into the result, sized by the file; a file that grows meanwhile is read on.
+    std::vector<uint8_t> out(static_cast<size_t>(st.st_size) + 1);
+    size_t used = 0;
     for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer.data(), buffer.size());
+        if (used == out.size()) out.resize(out.size() * 2);
+        const ssize_t n = ::read(fd.get(), out.data() + used, out.size() - used);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return std::nullopt;
         if (n == 0) break;
-        out.insert(out.end(), buffer.begin(), buffer.begin() + n);
+        used += static_cast<size_t>(n);
     }
+    out.resize(used);
     return out;
 }
 
