@@ -39,8 +39,9 @@ int Program::run() {
     return 0;
 }
 
-int runProgram(Backend& backend, const std::filesystem::path& exeFolder) {
-    Program program(backend, exeFolder);
+int runProgram(Backend& backend, const std::filesystem::path& exeFolder,
+               const std::function<void(Application&)>& configure) {
+    Program program(backend, exeFolder, configure);
     return program.run();
 }
 

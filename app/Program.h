@@ -33,6 +33,8 @@ class Program {
     std::unique_ptr<TFormLy> form_;
 };
 
-int runProgram(Backend& backend, const std::filesystem::path& exeFolder);
+// configure as for Program.
+int runProgram(Backend& backend, const std::filesystem::path& exeFolder,
+               const std::function<void(Application&)>& configure = {});
 
 }  // namespace lymn

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Program.h"
+#include "app/StartupGlyphs.h"
 #include "platform/Error.h"
 #include "platform/Files.h"
 #include "platform/sdl/SdlBackend.h"
@@ -12,7 +13,10 @@ int main(int, char** argv) {
     std::setlocale(LC_ALL, "");
     try {
         lymn::SdlBackend backend;
-        return lymn::runProgram(backend, lymn::files::executableFolder());
+        // The first frame's glyphs come with the program; fonts are opened only for others.
+        return lymn::runProgram(
+            backend, lymn::files::executableFolder(),
+            [](lymn::Application& app) { app.fonts().seedCache(lymn::startupGlyphs()); });
     } catch (const lymn::NoDisplay& e) {
         std::fprintf(stderr,
                      "lymn-sim: there is no display to open the window on (%s); start it under a "

@@ -10,10 +10,12 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 #include <unordered_map>
 #include <vector>
 
 #include "platform/Error.h"
+#include "platform/GlyphSeed.h"
 #include "platform/Utf8.h"
 
 namespace lymn {
@@ -42,15 +44,7 @@ std::vector<FaceRequest> chainFor(const std::string& face) {
             {"WenQuanYi Zen Hei", Render::Antialias}};
 }
 
-struct Glyph {
-    int left = 0;  // bitmap left edge relative to the pen
-    int top = 0;   // bitmap top relative to the baseline, upwards
-    int width = 0;
-    int height = 0;
-    int advance = 0;
-    int face = -1;  // index in the chain that rendered it
-    std::vector<uint8_t> coverage;
-};
+using Glyph = CachedGlyph;
 
 struct LoadedFace {
     FT_Face face = nullptr;
@@ -75,6 +69,19 @@ uint64_t glyphKey(int chain, int height, bool bold, char32_t ch) {
            (static_cast<uint64_t>(bold) << 37) | ch;
 }
 
+int keyChain(uint64_t key) {
+    return static_cast<int>(key >> 48);
+}
+int keyHeight(uint64_t key) {
+    return static_cast<int>((key >> 38) & 0x3FF);
+}
+bool keyBold(uint64_t key) {
+    return ((key >> 37) & 1) != 0;
+}
+char32_t keyChar(uint64_t key) {
+    return static_cast<char32_t>(key & 0x1FFFFFFFFF);
+}
+
 std::string lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
     return s;
@@ -91,8 +98,13 @@ struct FontSystem::Impl {
     std::map<std::pair<std::string, int>, FT_Face> files;
     std::map<std::string, int> chainIds;
     std::vector<std::vector<FaceRequest>> chains;
+    std::vector<std::string> chainNames;           // the face name that made each chain
+    std::vector<GlyphSeed::FileStamp> seededFrom;  // the font files of seeded glyphs
     std::unordered_map<uint64_t, Glyph> glyphs;
     std::map<std::tuple<int, int, bool>, FontMetrics> metricsCache;
+    // Metrics and glyphs made without any face say only that no font was there: not kept in a
+    // seed, which would outlive that.
+    std::set<std::tuple<int, int, bool>> metricsWithoutFace;
 
     Impl() {
         if (FT_Init_FreeType(&library) != 0) throw Error("Cannot initialise FreeType");
@@ -125,6 +137,7 @@ struct FontSystem::Impl {
             }
         }
         chains.push_back(chain);
+        chainNames.push_back(face);
         chainIds[face] = static_cast<int>(chains.size()) - 1;
         return chainIds[face];
     }
@@ -259,8 +272,10 @@ struct FontSystem::Impl {
             const double descent = os2 ? os2->usWinDescent : -f->face->descender;
             m.ascent = static_cast<int>(std::lround(ascent * scale));
             m.descent = static_cast<int>(std::lround(descent * scale));
-            break;
+            metricsCache[key] = m;
+            return m;
         }
+        metricsWithoutFace.insert(key);
         metricsCache[key] = m;
         return m;
     }
@@ -345,6 +360,51 @@ struct FontSystem::Impl {
             g.advance = std::max(1, height / 2);
         }
         return glyphs.emplace(key, std::move(g)).first->second;
+    }
+
+    // The font files behind the cache: those seeded from and those opened since.
+    std::vector<GlyphSeed::FileStamp> fileStamps() const {
+        std::vector<GlyphSeed::FileStamp> stamps = seededFrom;
+        for (const auto& [key, face] : files) {
+            auto stamp = face ? GlyphSeed::FileStamp::of(key.first) : std::nullopt;
+            if (stamp && std::find(stamps.begin(), stamps.end(), *stamp) == stamps.end())
+                stamps.push_back(*stamp);
+        }
+        std::sort(stamps.begin(), stamps.end(),
+                  [](const auto& a, const auto& b) { return a.path < b.path; });
+        return stamps;
+    }
+
+    GlyphSeed seed() const {
+        GlyphSeed out;
+        out.files = fileStamps();
+        out.chains = chainNames;
+        for (const auto& [key, m] : metricsCache)
+            if (!metricsWithoutFace.contains(key))
+                out.metrics.push_back(
+                    {std::get<0>(key), std::get<1>(key), std::get<2>(key), m.ascent, m.descent});
+        // In key order, so that the same texts give the same bytes.
+        std::vector<uint64_t> keys;
+        for (const auto& [key, g] : glyphs)
+            if (g.face >= 0) keys.push_back(key);
+        std::sort(keys.begin(), keys.end());
+        for (uint64_t key : keys)
+            out.glyphs.push_back(
+                {keyChain(key), keyHeight(key), keyBold(key), keyChar(key), glyphs.at(key)});
+        return out;
+    }
+
+    void take(GlyphSeed seed) {
+        for (const auto& f : seed.files)
+            if (std::find(seededFrom.begin(), seededFrom.end(), f) == seededFrom.end())
+                seededFrom.push_back(f);
+        std::vector<int> ids;
+        for (const std::string& name : seed.chains) ids.push_back(chainId(name));
+        for (const auto& m : seed.metrics)
+            metricsCache.emplace(std::make_tuple(ids[m.chain], m.height, m.bold),
+                                 FontMetrics{m.ascent, m.descent});
+        for (auto& g : seed.glyphs)
+            glyphs.emplace(glyphKey(ids[g.chain], g.height, g.bold, g.ch), std::move(g.glyph));
     }
 };
 
@@ -433,6 +493,20 @@ Bitmap FontSystem::colorGlyph(const std::string& family, char32_t ch) {
 
 size_t FontSystem::cachedGlyphs() const {
     return impl_->glyphs.size();
+}
+
+std::vector<uint8_t> FontSystem::saveCache() const {
+    return impl_->seed().bytes();
+}
+
+bool FontSystem::seedCache(std::span<const uint8_t> bytes) {
+    std::optional<GlyphSeed> seed = GlyphSeed::read(bytes);
+    if (!seed || !seed->filesUnchanged()) return false;
+    for (const GlyphSeed::Glyph& g : seed->glyphs)
+        if (g.glyph.face >= static_cast<int>(chainFor(seed->chains[g.chain]).size()) + 1)
+            return false;
+    impl_->take(std::move(*seed));
+    return true;
 }
 
 }  // namespace lymn

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Bitmap.h"
 #include "platform/Font.h"
@@ -35,6 +38,14 @@ class FontSystem {
     // A colour glyph (emoji) rendered at its font's native strike, for the art generator.
     Bitmap colorGlyph(const std::string& family, char32_t ch);
     size_t cachedGlyphs() const;
+
+    // The glyphs and metrics rendered so far, with the size and time of each font file they
+    // came from: the program's start-up texts are rendered once, when it is built.
+    std::vector<uint8_t> saveCache() const;
+    // Takes what saveCache wrote, when every font file it names is unchanged; returns whether it
+    // did. A seed of other fonts, or a damaged one, changes nothing: the glyphs are then
+    // rendered as they are needed.
+    bool seedCache(std::span<const uint8_t> bytes);
 
   private:
     struct Impl;
