@@ -18,6 +18,10 @@ TFormLy::TFormLy(Application& app, std::filesystem::path exeFolder)
       TPointHandlers(controls_, Sheet),
       exeFolder_(std::move(exeFolder)) {
     setName("FormLy");
+    // Preparing the data file waits mostly on the disk, so it runs while the window is built;
+    // only the creation event follows it, and the event takes its outcome.
+    preparing_ =
+        std::async(std::launch::async, [this] { store::PrepareDataFile(adoCon_, exeFolder_); });
     setLoading(true);
     CreateLayout();
     // Both codes are empty texts until the window is shown.
@@ -42,7 +46,11 @@ Control& TFormLy::control(const std::string& name) {
 }
 
 void TFormLy::FormCreate(Control&) {
-    store::PrepareDataFile(adoCon_, exeFolder_);
+    // A second creation event prepares the file again, as the first did.
+    if (preparing_.valid())
+        preparing_.get();
+    else
+        store::PrepareDataFile(adoCon_, exeFolder_);
 }
 
 void TFormLy::BtnCloseClick(Control&) {

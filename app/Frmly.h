@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <future>
 #include <string>
 
 #include "editors/TFlatImageList.h"
@@ -68,6 +69,9 @@ class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPoi
     store::TADOQuery adoTemp_{"ADOTemp", adoCon_};
     TFlatImageList imageList1_{32, 32};
     TFlatImageList imageList2_{32, 32};
+    // The data file's preparation, under way while the window is built; last, so that it has
+    // ended before the connection and the folder go.
+    std::future<void> preparing_;
 };
 
 // The main window, reachable by the screenshot and the program entry.
