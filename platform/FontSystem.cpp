@@ -106,8 +106,13 @@ struct FontSystem::Impl {
     // seed, which would outlive that.
     std::set<std::tuple<int, int, bool>> metricsWithoutFace;
 
-    Impl() {
-        if (FT_Init_FreeType(&library) != 0) throw Error("Cannot initialise FreeType");
+    // FreeType starts with the first font file: a start whose glyphs were all seeded needs none.
+    FT_Library freetype() {
+        if (!library && FT_Init_FreeType(&library) != 0) {
+            library = nullptr;
+            throw Error("Cannot initialise FreeType");
+        }
+        return library;
     }
 
     FcConfig* config() {
@@ -167,7 +172,7 @@ struct FontSystem::Impl {
         auto it = files.find(key);
         if (it != files.end()) return it->second;
         FT_Face face = nullptr;
-        if (FT_New_Face(library, file.c_str(), index, &face) != 0) face = nullptr;
+        if (FT_New_Face(freetype(), file.c_str(), index, &face) != 0) face = nullptr;
         files.emplace(key, face);
         return face;
     }
