@@ -139,6 +139,27 @@ TEST(Canvas, GreyedBitmapEmbossesDarkPixels) {
     EXPECT_EQ(b.color(0, 0), sysColor(SysColor::ButtonFace));
 }
 
+TEST(Canvas, WindowSizedPicturesGrowShrinkAndCopyLikeSmallOnes) {
+    // Small pictures live on the heap, window-sized ones in memory of their own: a picture
+    // crossing between the two keeps its pixels, and copies are equal.
+    Bitmap b(4, 4, kRed);
+    b.setColor(3, 3, kBlue);
+    b.pixels().resize(440 * 535, kBlue.pixel());
+    EXPECT_EQ(b.pixels()[15], kBlue.pixel());
+    EXPECT_EQ(b.pixels()[14], kRed.pixel());
+    EXPECT_EQ(b.pixels().back(), kBlue.pixel());
+    b.resize(440, 535, kRed);
+    b.setColor(439, 534, kBlue);
+    const Bitmap copy = b;
+    EXPECT_EQ(copy, b);
+    EXPECT_EQ(copy.color(439, 534), kBlue);
+    EXPECT_EQ(copy.copy({400, 500, 440, 535}).color(39, 34), kBlue);
+    b.resize(2, 2, kBlue);
+    b.pixels().shrink_to_fit();
+    EXPECT_EQ(b.color(1, 1), kBlue);
+    EXPECT_EQ(copy.color(0, 0), kRed);
+}
+
 TEST(Canvas, BmpFilesRoundTrip) {
     Bitmap b(5, 3, kRed);
     b.setColor(4, 2, kBlue);

@@ -67,6 +67,24 @@ TEST_F(FilesTest, CopyReplacesAtomicallyAndLeavesNoTemporaryFile) {
     EXPECT_EQ(entries(), 3);
 }
 
+TEST_F(FilesTest, CopiesAndReadsKeepEveryByteInOrder) {
+    // Longer than any buffer the copy or the read uses, with no two neighbouring runs alike.
+    std::string bytes(100003, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>((i * 31 + i / 4096) % 251);
+    write(dir / "src", bytes);
+    ASSERT_TRUE(files::copyReplace(dir / "src", dir / "dst", files::Flush::No));
+    EXPECT_EQ(read(dir / "dst"), bytes);
+    const auto back = files::readAll(dir / "dst");
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(std::string(back->begin(), back->end()), bytes);
+    write(dir / "empty", "");
+    ASSERT_TRUE(files::readAll(dir / "empty").has_value());
+    EXPECT_TRUE(files::readAll(dir / "empty")->empty());
+    EXPECT_FALSE(files::readAll(dir / "missing").has_value());
+    EXPECT_FALSE(files::readAll(dir).has_value());
+}
+
 TEST_F(FilesTest, CopyDoesNotReplaceReadOnlyTargetsOrDirectories) {
     write(dir / "src", "new");
     write(dir / "ro", "old");
