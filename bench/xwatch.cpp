@@ -1,7 +1,8 @@
-// Measures, from outside, how long a program takes from its start until its first window is
-// mapped and drawn (the first X damage inside the window), and its peak resident memory then.
-//   xwatch [--runs N] [--settle MS] -- PROGRAM [ARGS...]
-// Prints one line per run and the medians. Needs a display (Xvfb).
+// Measures, from outside, how long programs take from their start until their first window is
+// mapped and drawn (the first X damage inside the window), and their peak resident memory then.
+// Several programs take turns run by run, so that a machine changing speed weighs on all alike.
+//   xwatch [--runs N] [--settle MS] -- PROGRAM [ARGS...] [-- PROGRAM [ARGS...]]...
+// Prints one line per start and each program's medians. Needs a display (Xvfb).
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 #include <signal.h>
@@ -24,6 +25,17 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+struct Program {
+    std::vector<char*> argv;  // null-terminated
+    std::vector<double> times, peaks;
+};
+
+struct Watch {
+    Display* display = nullptr;
+    int damageEvent = 0;
+    Window root = 0;
+};
+
 long peakKb(pid_t pid) {
     std::ifstream in("/proc/" + std::to_string(pid) + "/status");
     std::string line;
@@ -37,6 +49,66 @@ double median(std::vector<double> v) {
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
+const char* name(const Program& p) {
+    const char* slash = std::strrchr(p.argv[0], '/');
+    return slash ? slash + 1 : p.argv[0];
+}
+
+bool inside(const XRectangle& a, const XWindowAttributes& w) {
+    return a.x < w.x + w.width && a.x + a.width > w.x && a.y < w.y + w.height &&
+           a.y + a.height > w.y;
+}
+
+// Milliseconds from the spawn until the first damage inside the first window mapped.
+double firstFrame(const Watch& w, Clock::time_point start) {
+    Window mapped = 0;
+    XWindowAttributes wa{};
+    for (;;) {
+        XEvent e;
+        XNextEvent(w.display, &e);
+        if (e.type == MapNotify && !mapped && e.xmap.event == w.root) {
+            mapped = e.xmap.window;
+            XGetWindowAttributes(w.display, mapped, &wa);
+        } else if (e.type == ConfigureNotify && e.xconfigure.window == mapped) {
+            wa.x = e.xconfigure.x;
+            wa.y = e.xconfigure.y;
+            wa.width = e.xconfigure.width;
+            wa.height = e.xconfigure.height;
+        } else if (e.type == w.damageEvent + XDamageNotify && mapped &&
+                   inside(reinterpret_cast<XDamageNotifyEvent*>(&e)->area, wa)) {
+            return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        }
+    }
+}
+
+// One start: time, peak after the settling time, then the program is ended and the server is
+// given the same time to let go of it.
+bool measure(const Watch& w, Program& p, int settle) {
+    while (XPending(w.display)) {
+        XEvent e;
+        XNextEvent(w.display, &e);
+    }
+    const auto start = Clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, p.argv[0], nullptr, nullptr, p.argv.data(), environ) != 0) {
+        std::perror("xwatch: spawn");
+        return false;
+    }
+    const double ms = firstFrame(w, start);
+    std::this_thread::sleep_for(std::chrono::milliseconds(settle));
+    const long kb = peakKb(pid);
+    kill(pid, SIGTERM);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(settle));
+    p.times.push_back(ms);
+    if (kb > 0) p.peaks.push_back(kb / 1024.0);
+    std::printf("%s: first frame %.1f ms, peak resident %.1f MB\n", name(p), ms,
+                kb > 0 ? kb / 1024.0 : 0.0);
+    std::fflush(stdout);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -48,73 +120,45 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--settle") && i + 1 < argc)
             settle = std::atoi(argv[++i]);
     }
-    if (i + 1 >= argc) {
-        std::fprintf(stderr, "usage: xwatch [--runs N] [--settle MS] -- PROGRAM [ARGS...]\n");
+    std::vector<Program> programs;
+    for (; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--")) {
+            programs.emplace_back();
+            continue;
+        }
+        programs.back().argv.push_back(argv[i]);
+    }
+    std::erase_if(programs, [](const Program& p) { return p.argv.empty(); });
+    if (programs.empty()) {
+        std::fprintf(stderr,
+                     "usage: xwatch [--runs N] [--settle MS] -- PROGRAM [ARGS...] [-- ...]\n");
         return 2;
     }
-    char** program = argv + i + 1;
-    Display* d = XOpenDisplay(nullptr);
-    if (!d) {
+    for (Program& p : programs) p.argv.push_back(nullptr);
+    Watch w;
+    w.display = XOpenDisplay(nullptr);
+    if (!w.display) {
         std::fprintf(stderr, "xwatch: no display\n");
         return 1;
     }
-    int damageEvent = 0, damageError = 0;
-    if (!XDamageQueryExtension(d, &damageEvent, &damageError)) {
+    int damageError = 0;
+    if (!XDamageQueryExtension(w.display, &w.damageEvent, &damageError)) {
         std::fprintf(stderr, "xwatch: no DAMAGE extension\n");
         return 1;
     }
-    const Window root = DefaultRootWindow(d);
-    XSelectInput(d, root, SubstructureNotifyMask);  // maps and moves of top-level windows
-    XDamageCreate(d, root, XDamageReportRawRectangles);
-    XSync(d, False);
-    std::vector<double> times, peaks;
-    for (int run = 0; run < runs; ++run) {
-        while (XPending(d)) {
-            XEvent e;
-            XNextEvent(d, &e);
-        }
-        const auto start = Clock::now();
-        pid_t pid = 0;
-        if (posix_spawn(&pid, program[0], nullptr, nullptr, program, environ) != 0) {
-            std::perror("xwatch: spawn");
-            return 1;
-        }
-        Window mapped = 0;
-        XWindowAttributes wa{};
-        double ms = -1;
-        while (ms < 0) {
-            XEvent e;
-            XNextEvent(d, &e);
-            if (e.type == MapNotify && !mapped && e.xmap.event == root) {
-                mapped = e.xmap.window;
-                XGetWindowAttributes(d, mapped, &wa);
-            } else if (e.type == ConfigureNotify && e.xconfigure.window == mapped) {
-                wa.x = e.xconfigure.x;
-                wa.y = e.xconfigure.y;
-                wa.width = e.xconfigure.width;
-                wa.height = e.xconfigure.height;
-            } else if (e.type == damageEvent + XDamageNotify && mapped) {
-                auto* de = reinterpret_cast<XDamageNotifyEvent*>(&e);
-                const XRectangle& a = de->area;
-
-                if (a.x < wa.x + wa.width && a.x + a.width > wa.x && a.y < wa.y + wa.height &&
-                    a.y + a.height > wa.y)
-                    ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-            }
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(settle));
-        const long kb = peakKb(pid);
-        kill(pid, SIGTERM);
-        int status = 0;
-        waitpid(pid, &status, 0);
-        times.push_back(ms);
-        if (kb > 0) peaks.push_back(kb / 1024.0);
-        std::printf("run %d: first frame %.1f ms, peak resident %.1f MB\n", run + 1, ms,
-                    kb > 0 ? kb / 1024.0 : 0.0);
-        std::fflush(stdout);
-    }
-    std::printf("median: first frame %.1f ms, peak resident %.1f MB\n", median(times),
-                median(peaks));
-    XCloseDisplay(d);
+    w.root = DefaultRootWindow(w.display);
+    XSelectInput(w.display, w.root, SubstructureNotifyMask);  // maps and moves of top-level windows
+    XDamageCreate(w.display, w.root, XDamageReportRawRectangles);
+    XSync(w.display, False);
+    for (int run = 0; run < runs; ++run)
+        for (Program& p : programs)
+            if (!measure(w, p, settle)) return 1;
+    for (const Program& p : programs)
+        std::printf("median %s: first frame %.1f ms, peak resident %.1f MB\n", name(p),
+                    median(p.times), median(p.peaks));
+    if (programs.size() > 1)
+        std::printf("ratio of the medians, %s to %s: %.2f\n", name(programs[1]), name(programs[0]),
+                    median(programs[1].times) / median(programs[0].times));
+    XCloseDisplay(w.display);
     return 0;
 }
