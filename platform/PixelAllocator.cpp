@@ -1,6 +1,7 @@
 #include "platform/PixelAllocator.h"
 
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <new>
@@ -9,38 +10,33 @@ namespace lymn::pixel_memory {
 
 namespace {
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define LYMN_ASAN 1
-#endif
-#elif defined(__SANITIZE_ADDRESS__)
-#define LYMN_ASAN 1
-#endif
-
-#ifdef LYMN_ASAN
-// The sanitizer watches heap blocks only; every picture stays on the heap under it.
-constexpr size_t kMappedFrom = SIZE_MAX;
-#else
 // A quarter of a 440 x 535 window: every frame and page background, no glyph or icon.
-constexpr size_t kMappedFrom = 256 * 1024;
+constexpr size_t kPopulatedFrom = 256 * 1024;
+
+// Maps the whole pages of a block at once. Pages already there (a block the heap hands out
+// again) cost almost nothing; where the system cannot, the first writes fault them in.
+void populate(void* p, size_t bytes) {
+#ifdef MADV_POPULATE_WRITE
+    const auto page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto begin = (reinterpret_cast<uintptr_t>(p) + page - 1) & ~(page - 1);
+    const auto end = (reinterpret_cast<uintptr_t>(p) + bytes) & ~(page - 1);
+    if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+#else
+    (void)p;
+    (void)bytes;
 #endif
+}
 
 }  // namespace
 
 void* allocate(size_t bytes) {
-    if (bytes < kMappedFrom) return ::operator new(bytes);
-    void* p = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
-                     MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-    if (p == MAP_FAILED) throw std::bad_alloc();
+    void* p = ::operator new(bytes);
+    if (bytes >= kPopulatedFrom) populate(p, bytes);
     return p;
 }
 
-void release(void* p, size_t bytes) {
-    if (!p) return;
-    if (bytes < kMappedFrom)
-        ::operator delete(p);
-    else
-        ::munmap(p, bytes);
+void release(void* p, size_t) {
+    ::operator delete(p);
 }
 
 }  // namespace lymn::pixel_memory

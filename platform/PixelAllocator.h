@@ -7,9 +7,9 @@ namespace lymn {
 
 namespace pixel_memory {
 
-// Memory for pixel rows. Big blocks come from the system with every page already mapped: one
-// call instead of one page fault per 4 KiB, which on a virtual machine is most of the cost of a
-// window-sized picture. Small blocks come from the ordinary heap.
+// Memory for pixel rows from the ordinary heap. The pages of a big block are mapped in one call
+// instead of one page fault per 4 KiB, which on a virtual machine is most of the cost of a
+// window-sized picture.
 void* allocate(size_t bytes);
 void release(void* p, size_t bytes);
 
