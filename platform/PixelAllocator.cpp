@@ -13,20 +13,6 @@ namespace {
 // A quarter of a 440 x 535 window: every frame and page background, no glyph or icon.
 constexpr size_t kPopulatedFrom = 256 * 1024;
 
-// Maps the whole pages of a block at once. Pages already there (a block the heap hands out
-// again) cost almost nothing; where the system cannot, the first writes fault them in.
-void populate(void* p, size_t bytes) {
-#ifdef MADV_POPULATE_WRITE
-    const auto page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
-    const auto begin = (reinterpret_cast<uintptr_t>(p) + page - 1) & ~(page - 1);
-    const auto end = (reinterpret_cast<uintptr_t>(p) + bytes) & ~(page - 1);
-    if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
-#else
-    (void)p;
-    (void)bytes;
-#endif
-}
-
 }  // namespace
 
 void* allocate(size_t bytes) {
@@ -37,6 +23,18 @@ void* allocate(size_t bytes) {
 
 void release(void* p, size_t) {
     ::operator delete(p);
+}
+
+void populate(void* p, size_t bytes) {
+#ifdef MADV_POPULATE_WRITE
+    const auto page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto begin = (reinterpret_cast<uintptr_t>(p) + page - 1) & ~(page - 1);
+    const auto end = (reinterpret_cast<uintptr_t>(p) + bytes) & ~(page - 1);
+    if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+#else
+    (void)p;
+    (void)bytes;
+#endif
 }
 
 }  // namespace lymn::pixel_memory

@@ -12,6 +12,9 @@ namespace pixel_memory {
 // window-sized picture.
 void* allocate(size_t bytes);
 void release(void* p, size_t bytes);
+// Maps the whole pages of [p, p + bytes) at once. Pages already there cost almost nothing;
+// where the system cannot, the first writes fault them in.
+void populate(void* p, size_t bytes);
 
 }  // namespace pixel_memory
 

@@ -2,12 +2,10 @@
 
 #include <SDL.h>
 
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <cstring>
 
 #include "platform/Error.h"
+#include "platform/PixelAllocator.h"
 
 namespace lymn {
 
@@ -187,8 +185,10 @@ class SdlWindow : public BackendWindow {
         if (!window_) return;
         SDL_Surface* s = SDL_GetWindowSurface(window_);
         if (!s) return;
+        // The window's pixels are new shared memory at the first frame: mapped in one call,
+        // not one page fault per 4 KiB of the copy.
         if (s->pixels != prefaulted_) {
-            prefault(s);
+            pixel_memory::populate(s->pixels, static_cast<size_t>(s->pitch) * s->h);
             prefaulted_ = s->pixels;
         }
         copyFrame(frame, s);
@@ -279,20 +279,6 @@ class SdlWindow : public BackendWindow {
         if (!s) return;
         SDL_SetWindowIcon(window_, s);
         SDL_FreeSurface(s);
-    }
-
-    // The window's pixels are new shared memory at the first frame; mapping them in one call
-    // spares a page fault for every 4 KiB of the copy. Where the system cannot, the copy faults.
-    static void prefault(SDL_Surface* s) {
-#ifdef MADV_POPULATE_WRITE
-        const auto page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
-        const auto begin = reinterpret_cast<uintptr_t>(s->pixels) & ~(page - 1);
-        const auto end = reinterpret_cast<uintptr_t>(s->pixels) +
-                         static_cast<uintptr_t>(s->pitch) * static_cast<uintptr_t>(s->h);
-        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
-#else
-        (void)s;
-#endif
     }
 
     static void copyFrame(const Bitmap& frame, SDL_Surface* s) {
