@@ -20,12 +20,16 @@ int TFlatImageList::add(const Bitmap& picture) {
 }
 
 int TFlatImageList::addStored(std::span<const uint8_t> data) {
+    return addStored(std::vector<uint8_t>(data.begin(), data.end()));
+}
+
+int TFlatImageList::addStored(std::vector<uint8_t>&& data) {
     if (data.size() < 4) throw Error("Invalid image list data");
     const uint32_t n = data[0] | (data[1] << 8) | (data[2] << 16) | (uint32_t{data[3]} << 24);
     if (n != data.size() - 4) throw Error("Invalid image list data");
-    Bitmap picture = Bitmap::fromBmp(data.subspan(4));
+    Bitmap picture = Bitmap::fromBmp(std::span<const uint8_t>(data).subspan(4));
     if (picture.width() != width_ || picture.height() != height_) throw Error("Invalid image size");
-    data_.emplace_back(data.begin(), data.end());
+    data_.push_back(std::move(data));
     pictures_.push_back(std::move(picture));
     return count() - 1;
 }

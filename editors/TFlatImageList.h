@@ -25,6 +25,8 @@ class TFlatImageList {
     int add(const Bitmap& picture);
     // Adds a picture from its stored form; raises an Error when it is not one.
     int addStored(std::span<const uint8_t> data);
+    // The same, keeping the given bytes rather than a copy.
+    int addStored(std::vector<uint8_t>&& data);
     const std::vector<uint8_t>& stored(int index) const {
         return data_.at(static_cast<size_t>(index));
     }
