@@ -1,6 +1,5 @@
 #include "app/LayoutPictures.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "capture/JpegCodec.h"
@@ -62,13 +61,7 @@ void loadImageList(TFlatImageList& list, const char* name, int count) {
         std::snprintf(resource, sizeof resource, "%s_%02d", name, i);
         const auto bmp = resources::find(resource);
         if (bmp.empty()) throw Error(std::string("Resource ") + resource + " not found");
-        // The list keeps each picture in its stored form: a 4-byte length, then the bitmap file.
-        std::vector<uint8_t> stored(4 + bmp.size());
-        const auto n = static_cast<uint32_t>(bmp.size());
-        for (int k = 0; k < 4; ++k)
-            stored[static_cast<size_t>(k)] = static_cast<uint8_t>(n >> (8 * k));
-        std::copy(bmp.begin(), bmp.end(), stored.begin() + 4);
-        list.addStored(std::move(stored));
+        list.addStored(TFlatImageList::storedForm(bmp));
     }
 }
 

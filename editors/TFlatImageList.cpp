@@ -1,20 +1,25 @@
 #include "editors/TFlatImageList.h"
 
+#include "platform/ByteReader.h"
+#include "platform/ByteWriter.h"
 #include "platform/Error.h"
 
 namespace lymn {
+
+std::vector<uint8_t> TFlatImageList::storedForm(std::span<const uint8_t> bmp) {
+    ByteWriter w;
+    w.reserve(4 + bmp.size());
+    w.u32(static_cast<uint32_t>(bmp.size()));
+    w.raw(bmp.data(), bmp.size());
+    return w.take();
+}
 
 int TFlatImageList::add(const Bitmap& picture) {
     Bitmap fitted(width_, height_, colors::white);
     for (int y = 0; y < std::min(height_, picture.height()); ++y)
         for (int x = 0; x < std::min(width_, picture.width()); ++x)
             fitted.setPixel(x, y, picture.pixel(x, y) | 0xFF000000u);
-    const std::vector<uint8_t> bmp = fitted.toBmp(32);
-    std::vector<uint8_t> stored(4);
-    const auto n = static_cast<uint32_t>(bmp.size());
-    for (int i = 0; i < 4; ++i) stored[static_cast<size_t>(i)] = static_cast<uint8_t>(n >> (8 * i));
-    stored.insert(stored.end(), bmp.begin(), bmp.end());
-    data_.push_back(std::move(stored));
+    data_.push_back(storedForm(fitted.toBmp(32)));
     pictures_.push_back(std::move(fitted));
     return count() - 1;
 }
@@ -25,7 +30,7 @@ int TFlatImageList::addStored(std::span<const uint8_t> data) {
 
 int TFlatImageList::addStored(std::vector<uint8_t>&& data) {
     if (data.size() < 4) throw Error("Invalid image list data");
-    const uint32_t n = data[0] | (data[1] << 8) | (data[2] << 16) | (uint32_t{data[3]} << 24);
+    const uint32_t n = ByteReader(data).u32();
     if (n != data.size() - 4) throw Error("Invalid image list data");
     Bitmap picture = Bitmap::fromBmp(std::span<const uint8_t>(data).subspan(4));
     if (picture.width() != width_ || picture.height() != height_) throw Error("Invalid image size");

@@ -21,6 +21,8 @@ class TFlatImageList {
     int FormatVersion() const { return 1; }
     int count() const { return static_cast<int>(data_.size()); }
 
+    // A picture's stored form: a 4-byte length, then the bitmap file.
+    static std::vector<uint8_t> storedForm(std::span<const uint8_t> bmp);
     // Adds a picture (cut or padded to the list's size); returns its index.
     int add(const Bitmap& picture);
     // Adds a picture from its stored form; raises an Error when it is not one.

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/ByteWriter.h"
 #include "platform/Error.h"
 
 namespace lymn {
@@ -14,16 +15,6 @@ uint32_t le16(std::span<const uint8_t> b, size_t at) {
 
 uint32_t le32(std::span<const uint8_t> b, size_t at) {
     return le16(b, at) | (le16(b, at + 2) << 16);
-}
-
-void put16(std::vector<uint8_t>& v, uint32_t x) {
-    v.push_back(static_cast<uint8_t>(x));
-    v.push_back(static_cast<uint8_t>(x >> 8));
-}
-
-void put32(std::vector<uint8_t>& v, uint32_t x) {
-    put16(v, x & 0xFFFF);
-    put16(v, x >> 16);
 }
 
 }  // namespace
@@ -89,41 +80,41 @@ std::vector<uint8_t> Bitmap::toBmp(int bitsPerPixel) const {
     const int bpp = bitsPerPixel == 32 ? 32 : 24;
     const size_t stride = ((static_cast<size_t>(width_) * bpp + 31) / 32) * 4;
     const auto imageSize = static_cast<uint32_t>(stride * height_);
-    std::vector<uint8_t> v;
-    v.reserve(54 + imageSize);
-    v.push_back('B');
-    v.push_back('M');
-    put32(v, 54 + imageSize);
-    put32(v, 0);
-    put32(v, 54);
-    put32(v, 40);
-    put32(v, static_cast<uint32_t>(width_));
-    put32(v, static_cast<uint32_t>(height_));
-    put16(v, 1);
-    put16(v, static_cast<uint32_t>(bpp));
-    put32(v, 0);
-    put32(v, imageSize);
-    put32(v, 3780);  // 96 pixels per inch
-    put32(v, 3780);
-    put32(v, 0);
-    put32(v, 0);
+    ByteWriter w;
+    w.reserve(54 + imageSize);
+    w.u8('B');
+    w.u8('M');
+    w.u32(54 + imageSize);
+    w.u32(0);
+    w.u32(54);
+    w.u32(40);
+    w.i32(width_);
+    w.i32(height_);
+    w.u16(1);
+    w.u16(static_cast<uint16_t>(bpp));
+    w.u32(0);
+    w.u32(imageSize);
+    w.u32(3780);  // 96 pixels per inch
+    w.u32(3780);
+    w.u32(0);
+    w.u32(0);
     for (int y = height_ - 1; y >= 0; --y) {
         const uint32_t* src = row(y);
         size_t written = 0;
         for (int x = 0; x < width_; ++x) {
             const uint32_t p = src[x];
-            v.push_back(static_cast<uint8_t>(p));
-            v.push_back(static_cast<uint8_t>(p >> 8));
-            v.push_back(static_cast<uint8_t>(p >> 16));
+            w.u8(static_cast<uint8_t>(p));
+            w.u8(static_cast<uint8_t>(p >> 8));
+            w.u8(static_cast<uint8_t>(p >> 16));
             written += 3;
             if (bpp == 32) {
-                v.push_back(static_cast<uint8_t>(p >> 24));
+                w.u8(static_cast<uint8_t>(p >> 24));
                 ++written;
             }
         }
-        for (; written < stride; ++written) v.push_back(0);
+        for (; written < stride; ++written) w.u8(0);
     }
-    return v;
+    return w.take();
 }
 
 }  // namespace lymn

@@ -9,6 +9,7 @@ namespace lymn {
 // Appends little-endian integers and length-prefixed texts to a byte vector.
 class ByteWriter {
   public:
+    void reserve(size_t n) { bytes_.reserve(n); }
     void u8(uint8_t v) { bytes_.push_back(v); }
     void u16(uint16_t v) {
         u8(static_cast<uint8_t>(v));
