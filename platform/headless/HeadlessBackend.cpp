@@ -4,9 +4,8 @@
 
 namespace lymn {
 
-HeadlessWindow::HeadlessWindow(HeadlessBackend& backend, uint32_t id, WindowKind kind,
-                               const Rect& bounds)
-    : backend_(backend), id_(id), kind_(kind), position_(bounds.topLeft()), size_(bounds.size()) {}
+HeadlessWindow::HeadlessWindow(uint32_t id, WindowKind kind, const Rect& bounds)
+    : id_(id), kind_(kind), position_(bounds.topLeft()), size_(bounds.size()) {}
 
 void HeadlessWindow::present(const Bitmap& frame, const std::vector<Rect>&) {
     presented_ = frame;
@@ -36,7 +35,7 @@ HeadlessBackend::~HeadlessBackend() = default;
 std::unique_ptr<BackendWindow> HeadlessBackend::createWindow(WindowKind kind, const Rect& bounds,
                                                              const std::string& title) {
     const uint32_t id = nextId_++;
-    auto w = std::make_unique<OwnedHeadlessWindow>(*this, id, kind, bounds);
+    auto w = std::make_unique<OwnedHeadlessWindow>(id, kind, bounds);
     w->setTitle(title);
     w->gone = [this, id] { windowGone(id); };
     windows_[id] = w.get();

@@ -9,12 +9,10 @@
 
 namespace lymn {
 
-class HeadlessBackend;
-
 // A window that exists only in memory: it keeps the last frame presented to it.
 class HeadlessWindow : public BackendWindow {
   public:
-    HeadlessWindow(HeadlessBackend& backend, uint32_t id, WindowKind kind, const Rect& bounds);
+    HeadlessWindow(uint32_t id, WindowKind kind, const Rect& bounds);
     uint32_t id() const override { return id_; }
     void present(const Bitmap& frame, const std::vector<Rect>& dirty) override;
     void show() override { shown_ = true; }
@@ -45,7 +43,6 @@ class HeadlessWindow : public BackendWindow {
     int presents() const { return presents_; }
 
   private:
-    HeadlessBackend& backend_;
     uint32_t id_;
     WindowKind kind_;
     Point position_;
