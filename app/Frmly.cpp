@@ -29,6 +29,7 @@ TFormLy::TFormLy(Application& app, std::filesystem::path exeFolder)
     Sheet.AppearanceCode.clear();
     finishLoading();
     setCenterOnFirstShow(true);
+    setFocusFirstOnShow(true);
     window().setIcon(programIcon());
     shellOpen = [](const std::string& address) { shell::open(address); };
     onCreate = [this](Form& f) { FormCreate(f); };

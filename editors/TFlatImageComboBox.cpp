@@ -90,8 +90,10 @@ bool TFlatImageComboBox::wantsKey(const KeyEvent& e) const {
         case Key::PageDown:
         case Key::Home:
         case Key::End:
-        case Key::F4:
             return true;
+        case Key::F4:
+            // Alt+F4 closes the window, it does not open the list.
+            return !(e.mods & mods::Alt);
         case Key::Enter:
         case Key::Escape:
         case Key::Tab:
@@ -104,7 +106,8 @@ bool TFlatImageComboBox::wantsKey(const KeyEvent& e) const {
 bool TFlatImageComboBox::keyDown(const KeyEvent& e) {
     const bool alt = e.mods & mods::Alt;
     const bool ctrl = e.mods & mods::Ctrl;
-    const bool toggle = e.key == Key::F4 || (alt && (e.key == Key::Down || e.key == Key::Up));
+    const bool toggle =
+        (e.key == Key::F4 && !alt) || (alt && (e.key == Key::Down || e.key == Key::Up));
     if (toggle) {
         if (droppedDown())
             closeUp(true);

@@ -82,8 +82,14 @@ void Application::dispatch(const InputEvent& e) {
                        e.type == InputEvent::Type::MouseUp || e.type == InputEvent::Type::KeyDown ||
                        e.type == InputEvent::Type::KeyUp || e.type == InputEvent::Type::Text;
     // While a modal form runs, input for the other forms is dropped (popups opened from the
-    // modal form stay usable).
-    if (modal && f != modal && input && f->kind() != WindowKind::Popup) return;
+    // modal form stay usable); a click on them, or their taking the focus, brings the modal
+    // form back to the front with the keyboard.
+    if (modal && f != modal && f->kind() != WindowKind::Popup) {
+        const bool reach = e.type == InputEvent::Type::MouseDown ||
+                           (e.type == InputEvent::Type::Activate && modal->windowShown());
+        if (reach) guarded([modal] { modal->window().activate(); });
+        if (input) return;
+    }
     guarded([f, &e] { f->handleInput(e); });
 }
 
@@ -223,6 +229,9 @@ void Application::showBox(BoxKind kind, const std::string& text) {
     }
     if (ending_) return;
     MessageBoxForm box(*this, kind, title_, text);
+    // The box belongs to the window that opened it: the modal one on top, else the main one.
+    Form* owner = modalForm() ? modalForm() : mainForm_;
+    if (owner && owner->windowShown()) box.setOwnerForm(owner);
     runModal(box);
 }
 

@@ -25,7 +25,16 @@ class BackendWindow {
     virtual void setSize(Size s) = 0;
     virtual void setMinimumSize(Size s) = 0;
     virtual void minimize() = 0;
-    virtual void raise() = 0;
+    // Brings the window to the front with the keyboard focus.
+    virtual void activate() = 0;
+    // The window that opened this one (before it is first shown): the desktop keeps a dialog
+    // above its owner and treats the two as one program.
+    virtual void setOwner(BackendWindow* owner) = 0;
+    // Hands a move of the window, begun by the left button pressed at pressedAt (screen
+    // coordinates) and held since, to the desktop's window manager. False when none runs: the
+    // caller moves the window itself, and the release reaches it as usual. True: the release
+    // comes at once, and the manager moves the window (its moves arrive as events).
+    virtual bool beginSystemMove(Point pressedAt) = 0;
     virtual void setCursor(Cursor c) = 0;
     virtual void setTitle(const std::string& title) = 0;
     virtual void setIcon(const Bitmap& icon) = 0;

@@ -87,10 +87,16 @@ void Form::show() {
     window_->show();
     invalidate();
     present();
-    if (!shownOnce_) {
+    const bool first = !shownOnce_;
+    if (first) {
         shownOnce_ = true;
         if (onShow) onShow(*this);
     }
+    if (kind_ != WindowKind::Main && kind_ != WindowKind::Dialog) return;
+    // A form that appears takes the keyboard; a form that asks for it gives it to its first
+    // control in the tab order unless one holds it already.
+    if (first && focusFirstOnShow_ && !focused_ && windowShown_) focusNext(true);
+    if (windowShown_) window_->activate();
 }
 
 void Form::hide() {
@@ -102,7 +108,7 @@ void Form::hide() {
     tracking_.active = false;
     window_->hide();
     // A popup that took the focus gives it back to its window.
-    if (kind_ == WindowKind::Popup && owner_ && active_) owner_->window().raise();
+    if (kind_ == WindowKind::Popup && owner_ && active_) owner_->window().activate();
 }
 
 void Form::close() {
@@ -166,6 +172,12 @@ HitTest Form::hitTest(Point pos) {
     return m.result;
 }
 
+void Form::setOwnerForm(Form* f) {
+    if (f == owner_) return;
+    owner_ = f;
+    window_->setOwner(f ? &f->window() : nullptr);
+}
+
 void Form::beginMove() {
     if (maximized()) return;
     tracking_ = {true, HitTest::Caption, app_.backend().globalMouse(), screenBounds()};
@@ -177,6 +189,17 @@ void Form::track(Point global) {
     const Point d = global - tracking_.startMouse;
     Rect r = tracking_.startBounds;
     if (tracking_.what == HitTest::Caption) {
+        // Once the mouse moves with the button held, a window manager takes the move where one
+        // runs (a click alone never starts one that would wait for a release already gone).
+        if (!tracking_.ownLoop && d != Point{0, 0}) {
+            tracking_.ownLoop = true;
+            if (window_->beginSystemMove(tracking_.startMouse)) {
+                tracking_.active = false;
+                window_->captureMouse(false);
+                systemMove_ = true;
+                return;
+            }
+        }
         setPosition(r.topLeft() + d);
         return;
     }
@@ -408,6 +431,11 @@ void Form::mouseDownAt(const InputEvent& e) {
 }
 
 void Form::mouseUpAt(const InputEvent& e) {
+    if (systemMove_ && e.button == MouseButton::Left) {
+        // The release that ends a move handed to the window manager belongs to that move.
+        systemMove_ = false;
+        return;
+    }
     if (tracking_.active) {
         if (e.button == MouseButton::Left) {
             tracking_.active = false;
@@ -426,6 +454,11 @@ void Form::mouseUpAt(const InputEvent& e) {
 void Form::keyDownEvent(const InputEvent& e) {
     hideHint();
     KeyEvent k{e.key, e.mods};
+    if (k.key == Key::F4 && k.mods == mods::Alt) {
+        // The desktop's close shortcut, where no window manager takes it first.
+        close();
+        return;
+    }
     FormMessage m{FormMessage::Kind::KeyDown};
     m.key = k;
     dispatchHooks(m);

@@ -53,6 +53,9 @@ class Form : public Control {
     void centerOnScreen();
     // Centres the window on the desktop when it is first shown, before it appears.
     void setCenterOnFirstShow(bool c) { centerOnFirstShow_ = c; }
+    // When first shown, the first control of the tab order takes the focus, as a desktop form
+    // does when it is activated with no control chosen.
+    void setFocusFirstOnShow(bool f) { focusFirstOnShow_ = f; }
     Size minimumSize() const { return minimum_; }
     void setMinimumSize(Size s);
     Size maximumSize() const { return maximum_; }
@@ -114,9 +117,9 @@ class Form : public Control {
     bool hintShown() const;
     static constexpr int kHintDelay = 500;
     static constexpr int kFocusCheckTimer = 0x4802;
-    // The window a popup belongs to: its keys go there.
+    // The window that opened this one: a popup's keys go there, a dialog stays above it.
     Form* ownerForm() const { return owner_; }
-    void setOwnerForm(Form* f) { owner_ = f; }
+    void setOwnerForm(Form* f);
     void timer(int id) override;
 
     // Called by controls.
@@ -134,6 +137,8 @@ class Form : public Control {
         HitTest what = HitTest::Nowhere;
         Point startMouse;
         Rect startBounds;
+        // A caption move stays with this loop (no window manager took it).
+        bool ownLoop = false;
     };
     void dispatchHooks(FormMessage& m);
     void mouseMoveTo(const InputEvent& e);
@@ -157,6 +162,7 @@ class Form : public Control {
     bool windowShown_ = false;
     bool shownOnce_ = false;
     bool centerOnFirstShow_ = false;
+    bool focusFirstOnShow_ = false;
     bool closed_ = false;
     bool minimized_ = false;
     bool active_ = false;
@@ -171,6 +177,7 @@ class Form : public Control {
     std::map<int, Hook> hooks_;
     int nextHook_ = 1;
     Tracking tracking_;
+    bool systemMove_ = false;
     Bitmap frame_;
     std::vector<Rect> dirty_;
     std::unique_ptr<HintWindow> hint_;

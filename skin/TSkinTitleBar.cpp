@@ -251,15 +251,13 @@ void TSkinTitleBar::mouseDown(const MouseEvent& e) {
     repaintNow();
     Form* f = form();
     if (!f) return;
-    if (e.clicks == 2) {
-        if (hover_ < 0)
-            for (int i = 0; i < buttons_.count(); ++i)
-                if (buttons_[i].ButtonType() == TSkinTitleBarBtnType::skinMax) {
-                    DoClick(i);
-                    break;
-                }
-        return;
-    }
+    if (e.clicks == 2 && hover_ < 0)
+        for (int i = 0; i < buttons_.count(); ++i)
+            if (buttons_[i].ButtonType() == TSkinTitleBarBtnType::skinMax) {
+                DoClick(i);
+                break;
+            }
+    // The second press of a double click moves the window as the first does.
     if (hover_ < 0 && !f->maximized()) {
         // The system moves the window with the mouse until the button is released.
         releaseCapture();

@@ -16,6 +16,22 @@ void HeadlessWindow::minimize() {
     minimized_ = true;
 }
 
+void HeadlessWindow::activate() {
+    ++activations_;
+    if (backend_) backend_->active_ = id_;
+}
+
+bool HeadlessWindow::beginSystemMove(Point pressedAt) {
+    if (!backend_ || !backend_->windowManager_) return false;
+    ++systemMoves_;
+    systemMoveStart_ = pressedAt;
+    // The manager has the pointer now: the release comes at once.
+    InputEvent up = backend_->at(InputEvent::Type::MouseUp, id_, pressedAt - position_);
+    up.button = MouseButton::Left;
+    backend_->inject(up);
+    return true;
+}
+
 namespace {
 
 // Deregisters the window from its backend when the core lets it go.
@@ -38,6 +54,7 @@ std::unique_ptr<BackendWindow> HeadlessBackend::createWindow(WindowKind kind, co
     auto w = std::make_unique<OwnedHeadlessWindow>(id, kind, bounds);
     w->setTitle(title);
     w->gone = [this, id] { windowGone(id); };
+    w->backend_ = this;
     windows_[id] = w.get();
     return w;
 }

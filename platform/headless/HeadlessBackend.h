@@ -9,6 +9,8 @@
 
 namespace lymn {
 
+class HeadlessBackend;
+
 // A window that exists only in memory: it keeps the last frame presented to it.
 class HeadlessWindow : public BackendWindow {
   public:
@@ -22,7 +24,9 @@ class HeadlessWindow : public BackendWindow {
     void setSize(Size s) override { size_ = s; }
     void setMinimumSize(Size s) override { minimum_ = s; }
     void minimize() override;
-    void raise() override {}
+    void activate() override;
+    void setOwner(BackendWindow* owner) override { owner_ = owner; }
+    bool beginSystemMove(Point pressedAt) override;
     void setCursor(Cursor c) override { cursor_ = c; }
     void setTitle(const std::string& t) override { title_ = t; }
     void setIcon(const Bitmap& icon) override { icon_ = icon; }
@@ -41,8 +45,15 @@ class HeadlessWindow : public BackendWindow {
     bool captured() const { return captured_; }
     bool textInput() const { return textInput_; }
     int presents() const { return presents_; }
+    const BackendWindow* owner() const { return owner_; }
+    int activations() const { return activations_; }
+    // Where the last move handed to the window manager began (none yet: systemMoves() is 0).
+    Point systemMoveStart() const { return systemMoveStart_; }
+    int systemMoves() const { return systemMoves_; }
 
   private:
+    friend class HeadlessBackend;
+    HeadlessBackend* backend_ = nullptr;
     uint32_t id_;
     WindowKind kind_;
     Point position_;
@@ -57,6 +68,10 @@ class HeadlessWindow : public BackendWindow {
     Bitmap presented_;
     Bitmap icon_;
     int presents_ = 0;
+    BackendWindow* owner_ = nullptr;
+    int activations_ = 0;
+    Point systemMoveStart_;
+    int systemMoves_ = 0;
 };
 
 // No display: windows are composed into memory, time is a virtual clock that moves only when
@@ -91,6 +106,11 @@ class HeadlessBackend : public Backend {
     void advance(int64_t ms) { now_ += ms; }
     HeadlessWindow* window(uint32_t id) const;
     bool pending() const { return !queue_.empty(); }
+    // A window manager that takes the moves handed to it (none at first, as on a bare server).
+    void setWindowManager(bool on) { windowManager_ = on; }
+    bool windowManager() const { return windowManager_; }
+    // The window that was activated last (0: none).
+    uint32_t activeWindow() const { return active_; }
 
   private:
     friend class HeadlessWindow;
@@ -105,6 +125,8 @@ class HeadlessBackend : public Backend {
     std::string clipboard_;
     std::deque<InputEvent> queue_;
     std::map<uint32_t, HeadlessWindow*> windows_;
+    bool windowManager_ = false;
+    uint32_t active_ = 0;
 };
 
 }  // namespace lymn

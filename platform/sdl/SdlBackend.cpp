@@ -6,6 +6,7 @@
 
 #include "platform/Error.h"
 #include "platform/PixelAllocator.h"
+#include "platform/sdl/X11Window.h"
 
 namespace lymn {
 
@@ -235,8 +236,18 @@ class SdlWindow : public BackendWindow {
     void minimize() override {
         if (window_) SDL_MinimizeWindow(window_);
     }
-    void raise() override {
-        if (window_) SDL_RaiseWindow(window_);
+    void activate() override {
+        if (!window_) return;
+        if (x11().valid())
+            x11().activate();
+        else
+            SDL_RaiseWindow(window_);
+    }
+    void setOwner(BackendWindow* owner) override {
+        owner_ = dynamic_cast<SdlWindow*>(owner);
+    }
+    bool beginSystemMove(Point pressedAt) override {
+        return window_ && x11().beginManagerMove(pressedAt);
     }
     void setCursor(Cursor c) override {
         if (window_) SDL_SetCursor(backend_.cursor(c));
@@ -269,6 +280,14 @@ class SdlWindow : public BackendWindow {
         if (!window_) throw Error(std::string("Cannot create a window: ") + SDL_GetError());
         if (minimum_.width > 0) SDL_SetWindowMinimumSize(window_, minimum_.width, minimum_.height);
         applyIcon();
+        // Told before the window is mapped, as the window manager reads it then.
+        if (owner_ && owner_->window_)
+            x11().setOwner(owner_->x11(), kind_ == WindowKind::Dialog);
+    }
+
+    X11Window& x11() {
+        if (!x11_) x11_ = std::make_unique<X11Window>(window_);
+        return *x11_;
     }
 
     void applyIcon() {
@@ -304,6 +323,8 @@ class SdlWindow : public BackendWindow {
     Size minimum_{0, 0};
     Bitmap icon_;
     SDL_Window* window_ = nullptr;
+    std::unique_ptr<X11Window> x11_;
+    SdlWindow* owner_ = nullptr;
     const void* prefaulted_ = nullptr;
     bool shownOnce_ = false;
 };

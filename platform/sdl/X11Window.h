@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/Geometry.h"
+
+struct SDL_Window;
+
+namespace lymn {
+
+// The X11 side of an SDL window: what SDL does not say to the window manager for a borderless
+// window (who owns a dialog, that it is modal, handing a drag to the manager) and keyboard focus
+// where no manager gives it. On another video driver every request does nothing.
+class X11Window {
+  public:
+    explicit X11Window(SDL_Window* window);
+
+    bool valid() const { return display_ != nullptr; }
+    // Before the window is first mapped: it belongs to owner (transient for it); a dialog is
+    // also marked as a modal dialog window.
+    void setOwner(const X11Window& owner, bool dialog);
+    // Raises the window and gives it the keyboard focus: through the window manager when one
+    // runs, directly otherwise.
+    void activate();
+    // Whether a window manager runs that moves windows on request.
+    bool windowManagerMoves() const;
+    // Hands a move that the left button began at pressedAt (screen coordinates) to the window
+    // manager; false when none runs. The manager then owns the pointer until the button is
+    // released, so SDL is told of the release at once: its button state stays true.
+    bool beginManagerMove(Point pressedAt);
+
+  private:
+    void* display_ = nullptr;
+    unsigned long window_ = 0;
+    unsigned long root_ = 0;
+};
+
+}  // namespace lymn
