@@ -6,22 +6,25 @@
 #include "platform/Error.h"
 #include "platform/Files.h"
 #include "platform/Shell.h"
+#include "store/DataFileSeed.h"
 #include "store/DataFileStartup.h"
 
 namespace lymn {
 
 TFormLy* FormLy = nullptr;
 
-TFormLy::TFormLy(Application& app, std::filesystem::path exeFolder)
+TFormLy::TFormLy(Application& app, const std::filesystem::path& exeFolder)
+    : TFormLy(app, FileLocations::portable(exeFolder)) {}
+
+TFormLy::TFormLy(Application& app, FileLocations locations)
     : Form(app, WindowKind::Main),
       TCharacterHandlers(app, adoTemp_),
       TPointHandlers(controls_, Sheet),
-      exeFolder_(std::move(exeFolder)) {
+      locations_(std::move(locations)) {
     setName("FormLy");
     // Preparing the data file waits mostly on the disk, so it runs while the window is built;
     // only the creation event follows it, and the event takes its outcome.
-    preparing_ =
-        std::async(std::launch::async, [this] { store::PrepareDataFile(adoCon_, exeFolder_); });
+    preparing_ = std::async(std::launch::async, [this] { prepareFiles(); });
     setLoading(true);
     CreateLayout();
     // Both codes are empty texts until the window is shown.
@@ -46,12 +49,19 @@ Control& TFormLy::control(const std::string& name) {
     return *c;
 }
 
+void TFormLy::prepareFiles() {
+    // An installed program's folder is made and given its data first; when that fails, the
+    // start-up sequence has nothing to work on and says nothing more.
+    if (locations_.installed()) store::SeedWorkFolder(locations_.shippedData, locations_.workFolder);
+    store::PrepareDataFile(adoCon_, locations_.workFolder);
+}
+
 void TFormLy::FormCreate(Control&) {
     // A second creation event prepares the file again, as the first did.
     if (preparing_.valid())
         preparing_.get();
     else
-        store::PrepareDataFile(adoCon_, exeFolder_);
+        prepareFiles();
 }
 
 void TFormLy::BtnCloseClick(Control&) {
@@ -68,9 +78,10 @@ void TFormLy::skinButton1Click(Control&) {
     pan.setVisible(true);
     application().processMessages();
     const std::string name = screenshotFileName(localTime(), separators());
-    // The folder is made beside the executable, where the file goes.
-    const std::filesystem::path folder = exeFolder_ / "screen";
-    if (!files::isDirectory(folder)) files::createDirectory(folder);
+    // The folder is made where the file goes (beside the program, or in the pictures folder,
+    // which may be missing as well).
+    const std::filesystem::path& folder = locations_.screenFolder;
+    if (!files::isDirectory(folder)) files::createDirectories(folder);
     Form& window = FormLy ? static_cast<Form&>(*FormLy) : static_cast<Form&>(*this);
     window.present();
     const Bitmap picture = window.frame();

@@ -4,6 +4,7 @@
 #include <future>
 #include <string>
 
+#include "app/FileLocations.h"
 #include "editors/TFlatImageList.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
@@ -27,11 +28,13 @@ class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPoi
     static constexpr int kWidth = 440;
     static constexpr int kHeight = 535;
 
-    // exeFolder: where the data file and the screenshot folder live.
-    TFormLy(Application& app, std::filesystem::path exeFolder);
+    // Where the data file and the screenshots live.
+    TFormLy(Application& app, FileLocations locations);
+    // A portable folder: everything beside the program in exeFolder.
+    TFormLy(Application& app, const std::filesystem::path& exeFolder);
     ~TFormLy() override;
 
-    const std::filesystem::path& exeFolder() const { return exeFolder_; }
+    const FileLocations& locations() const { return locations_; }
     store::TADOConnection& ADOCon() { return adoCon_; }
     store::TADOQuery& ADOTemp() { return adoTemp_; }
     TFlatImageList& flatImageList1() { return imageList1_; }
@@ -64,7 +67,10 @@ class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPoi
     void CreateNoticePage(Control& panel);
     void addLogo(Control& parent, const char* name, int x, int y);
 
-    std::filesystem::path exeFolder_;
+    // Runs on the worker thread while the window is built.
+    void prepareFiles();
+
+    FileLocations locations_;
     store::TADOConnection adoCon_{"ADOCon"};
     store::TADOQuery adoTemp_{"ADOTemp", adoCon_};
     TFlatImageList imageList1_{32, 32};

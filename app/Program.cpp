@@ -2,13 +2,17 @@
 
 namespace lymn {
 
-Program::Program(Backend& backend, std::filesystem::path exeFolder,
+Program::Program(Backend& backend, const std::filesystem::path& exeFolder,
+                 const std::function<void(Application&)>& configure)
+    : Program(backend, FileLocations::portable(exeFolder), configure) {}
+
+Program::Program(Backend& backend, FileLocations locations,
                  const std::function<void(Application&)>& configure)
     : app_(backend) {
     if (configure) configure(app_);
     try {
         app_.setTitle("岚渊角色模拟器");
-        form_ = std::make_unique<TFormLy>(app_, std::move(exeFolder));
+        form_ = std::make_unique<TFormLy>(app_, std::move(locations));
         FormLy = form_.get();
         app_.setMainForm(form_.get());
         form_->created();
@@ -39,9 +43,9 @@ int Program::run() {
     return 0;
 }
 
-int runProgram(Backend& backend, const std::filesystem::path& exeFolder,
+int runProgram(Backend& backend, const FileLocations& locations,
                const std::function<void(Application&)>& configure) {
-    Program program(backend, exeFolder, configure);
+    Program program(backend, locations, configure);
     return program.run();
 }
 

@@ -17,7 +17,10 @@ class Program {
   public:
     // configure runs on the new application before anything else (a driver installs its box
     // handler there).
-    Program(Backend& backend, std::filesystem::path exeFolder,
+    Program(Backend& backend, FileLocations locations,
+            const std::function<void(Application&)>& configure = {});
+    // A portable folder: the program's files beside it in exeFolder.
+    Program(Backend& backend, const std::filesystem::path& exeFolder,
             const std::function<void(Application&)>& configure = {});
     ~Program();
 
@@ -34,7 +37,7 @@ class Program {
 };
 
 // configure as for Program.
-int runProgram(Backend& backend, const std::filesystem::path& exeFolder,
+int runProgram(Backend& backend, const FileLocations& locations,
                const std::function<void(Application&)>& configure = {});
 
 }  // namespace lymn

@@ -7,8 +7,10 @@
 
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <random>
+#include <thread>
 
 namespace lymn {
 
@@ -36,8 +38,19 @@ bool isDirectory(const Path& p) {
     return ::stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool isWritableDirectory(const Path& p) {
+    return isDirectory(p) && ::access(p.c_str(), W_OK | X_OK) == 0;
+}
+
 bool createDirectory(const Path& p) {
     return ::mkdir(p.c_str(), 0777) == 0;
+}
+
+bool createDirectories(const Path& p) {
+    if (isDirectory(p)) return true;
+    if (p.empty() || p == p.parent_path()) return false;
+    if (!createDirectories(p.parent_path())) return false;
+    return createDirectory(p) || isDirectory(p);
 }
 
 bool renameNoReplace(const Path& from, const Path& to) {
@@ -81,6 +94,11 @@ Path temporaryBeside(const Path& target) {
 }
 
 }  // namespace
+
+bool isWritableFile(const Path& p) {
+    struct stat st {};
+    return ::stat(p.c_str(), &st) == 0 && writable(p, st);
+}
 
 bool copyReplace(const Path& from, const Path& to, Flush flush) {
     UniqueFd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
@@ -161,6 +179,17 @@ bool writeAll(const Path& p, std::span<const uint8_t> bytes) {
     return fd && writeFully(fd.get(), bytes.data(), bytes.size());
 }
 
+bool writeReplace(const Path& p, std::span<const uint8_t> bytes) {
+    const Path tmp = temporaryBeside(p);
+    UniqueFd fd(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (!fd) return false;
+    bool ok = writeFully(fd.get(), bytes.data(), bytes.size()) && ::fsync(fd.get()) == 0;
+    fd = UniqueFd();
+    if (ok) ok = ::rename(tmp.c_str(), p.c_str()) == 0;
+    if (!ok) ::unlink(tmp.c_str());
+    return ok;
+}
+
 Path executableFolder() {
     std::error_code ec;
     const Path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
@@ -168,13 +197,31 @@ Path executableFolder() {
     return exe.parent_path();
 }
 
-LockFile::LockFile(const Path& p) : fd_(::open(p.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)) {
+LockFile::LockFile(const Path& p, int waitMs)
+    : fd_(::open(p.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)) {
     if (!fd_) return;
-    while (::flock(fd_.get(), LOCK_EX) != 0) {
-        if (errno != EINTR) {
+    if (waitMs < 0) {
+        while (::flock(fd_.get(), LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                fd_ = UniqueFd();
+                return;
+            }
+        }
+        return;
+    }
+    // Polled: a holder keeps the lock only for the few milliseconds of a start.
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    while (::flock(fd_.get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR) {
             fd_ = UniqueFd();
             return;
         }
+        if (std::chrono::steady_clock::now() >= end) {
+            fd_ = UniqueFd();
+            busy_ = true;
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
 

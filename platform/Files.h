@@ -38,7 +38,14 @@ using Path = std::filesystem::path;
 
 bool exists(const Path& p);
 bool isDirectory(const Path& p);
+// A file this process may write; one without any write permission bit is read-only for every
+// user, root included, as the desktop's read-only attribute is.
+bool isWritableFile(const Path& p);
+// A folder this process may create files in.
+bool isWritableDirectory(const Path& p);
 bool createDirectory(const Path& p);
+// Creates the folder and any missing folders above it; true when it exists afterwards.
+bool createDirectories(const Path& p);
 // Renames; never replaces an existing file (fails instead).
 bool renameNoReplace(const Path& from, const Path& to);
 // Copies, replacing the target atomically: the new contents go to a temporary file in the
@@ -56,16 +63,23 @@ std::optional<UniqueFd> openExistingExclusive(const Path& p);
 bool writeAt(int fd, uint64_t offset, std::span<const uint8_t> bytes);
 std::optional<std::vector<uint8_t>> readAll(const Path& p);
 bool writeAll(const Path& p, std::span<const uint8_t> bytes);
+// Writes a whole file through a temporary one in the same folder, flushed and renamed over the
+// target: a crash or a full disk leaves the old file or the new one, never a part.
+bool writeReplace(const Path& p, std::span<const uint8_t> bytes);
 // The folder of the running executable (/proc/self/exe), with no trailing separator.
 Path executableFolder();
-// Holds an exclusive lock file while it lives (blocking until the lock is free).
+// Holds an exclusive lock file while it lives. It waits for the lock at most waitMs
+// milliseconds (negative: without limit); busy() then says that another holder kept it. A lock
+// file that cannot be made is neither locked nor busy.
 class LockFile {
   public:
-    explicit LockFile(const Path& p);
+    explicit LockFile(const Path& p, int waitMs = -1);
     bool locked() const { return static_cast<bool>(fd_); }
+    bool busy() const { return busy_; }
 
   private:
     UniqueFd fd_;
+    bool busy_ = false;
 };
 
 }  // namespace files

@@ -1,17 +1,20 @@
 #include "store/DataFileStartup.h"
 
+#include "platform/Error.h"
 #include "platform/Files.h"
 #include "store/ConnectionString.h"
 #include "store/DataFileHeader.h"
+#include "store/DataFileMessages.h"
 
 namespace lymn::store {
 
 void PrepareDataFile(TADOConnection& connection, const std::filesystem::path& exeFolder,
-                     const std::function<void(int step)>& beforeStep) {
+                     const std::function<void(int step)>& beforeStep, int lockWaitMs) {
     auto step = [&](int n) {
         if (beforeStep) beforeStep(n);
     };
-    const files::LockFile lock(exeFolder / kLockName);
+    const files::LockFile lock(exeFolder / kLockName, lockWaitMs);
+    if (lock.busy()) throw Error(messages::heldByAnother((exeFolder / kDataName).string()));
     step(1);
     files::renameNoReplace(exeFolder / kShippedName, exeFolder / kDataName);
     step(2);

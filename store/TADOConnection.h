@@ -20,18 +20,22 @@ class TADOConnection {
     void setConnectionString(const std::string& s) { connectionString_ = s; }
     bool loginPrompt() const { return false; }
 
-    // Raises the engine's error (naming the file) when the connection cannot be made.
+    // Raises an error naming the file and saying what is wrong with it when the connection
+    // cannot be made.
     void Open();
     // Connects to a file image already read (path names it in errors).
     void OpenImage(std::vector<uint8_t> bytes, const std::string& path);
     void Close() { image_.reset(); }
     bool Connected() const { return static_cast<bool>(image_); }
     SqliteImage& image();
+    // The file the open connection read.
+    const std::string& path() const { return path_; }
 
   private:
     std::string name_;
     std::string connectionString_;
     std::unique_ptr<SqliteImage> image_;
+    std::string path_;
 };
 
 }  // namespace lymn::store

@@ -5,6 +5,7 @@
 
 #include "platform/Error.h"
 #include "platform/Integers.h"
+#include "store/DataFileMessages.h"
 
 namespace lymn::store {
 
@@ -13,7 +14,18 @@ void TADOQuery::Open() {
     if (!connection_.Connected()) connection_.Open();
     std::string text;
     for (const auto& line : sql_) text += line + "\n";
-    result_ = connection_.image().query(text, 1);
+    try {
+        result_ = connection_.image().query(text, 1);
+    } catch (const Error& e) {
+        // What the file lacks or has lost is said in the player's words; a malformed query
+        // text keeps the engine's.
+        const std::string what = e.what();
+        if (what.rfind("no such table", 0) == 0 || what.rfind("no such column", 0) == 0)
+            throw Error(messages::unreadable(connection_.path()));
+        if (what.find("malformed") != std::string::npos)
+            throw Error(messages::damaged(connection_.path()));
+        throw;
+    }
 }
 
 int32_t TADOQuery::fieldAsInteger(const std::string& field) const {

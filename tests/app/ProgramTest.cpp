@@ -9,6 +9,7 @@
 
 #include "app/Program.h"
 #include "app/Version.h"
+#include "store/DataFileMessages.h"
 #include "tests/support/HeadlessApp.h"
 
 namespace lymn {
@@ -104,8 +105,8 @@ TEST(Program, AnErrorOfTheCreationEventShowsOneErrorBoxAndTheWindowStillOpens) {
     HeadlessBackend backend;
     Recorded r;
     Program p(backend, dir, recordInto(r));
-    EXPECT_EQ(r.boxes, std::vector<std::string>{"error: Could not find file '" +
-                                                (dir / "lymn.db").string() + "'."});
+    EXPECT_EQ(r.boxes, std::vector<std::string>{
+                           "error: " + store::messages::missing((dir / "lymn.db").string())});
     ASSERT_NE(p.form(), nullptr);
     EXPECT_FALSE(p.form()->ADOCon().Connected());
     p.show();

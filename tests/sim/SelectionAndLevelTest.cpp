@@ -2,6 +2,7 @@
 #include <random>
 
 #include "editors/TFlatLabel.h"
+#include "store/DataFileMessages.h"
 #include "tests/sim/SimFixture.h"
 
 namespace lymn {
@@ -85,7 +86,7 @@ TEST_F(Selection, ALookupErrorKeepsTheCodeAndLeavesTheLabels) {
     form().ADOCon().Close();
     std::filesystem::remove(dir / "lymn.db");
     const std::string shown = run("pick js 3");
-    EXPECT_EQ(shown, "error: Could not find file '" + (dir / "lymn.db").string() + "'.\n");
+    EXPECT_EQ(shown, "error: " + store::messages::missing((dir / "lymn.db").string()) + "\n");
     EXPECT_EQ(form().Sheet.AppearanceCode, "bzh");
     EXPECT_EQ(run("dump"), before);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Error.h"
 #include "store/ConnectionString.h"
+#include "store/DataFileMessages.h"
 #include "store/TADOQuery.h"
 #include "tests/store/StoreFixture.h"
 
@@ -56,7 +57,7 @@ TEST_F(Query, RunQueryReplacesTheTextAndReadsTheFirstRow) {
 TEST_F(Query, EngineErrorsLeaveTheQueryClosedAndTheNextLookupTriesAgain) {
     use(sqlFile("b.db", {"create table other (a integer)"}));
     EXPECT_EQ(errorOf([&] { RunQuery(q, " select * from t_js where zy = 'zd' and js = 'ss'"); }),
-              "no such table: t_js");
+              messages::unreadable((dir / "b.db").string()));
     EXPECT_FALSE(q.Active());
     EXPECT_EQ(errorOf([&] { RunQuery(q, " selec * from t_js"); }), "near \"selec\": syntax error");
 
@@ -65,7 +66,7 @@ TEST_F(Query, EngineErrorsLeaveTheQueryClosedAndTheNextLookupTriesAgain) {
     TADOQuery lq("ADOTemp", later);
     later.setConnectionString(dataConnectionString(dir / "late.db"));
     EXPECT_EQ(errorOf([&] { RunQuery(lq, " select * from t_js"); }),
-              "Could not find file '" + (dir / "late.db").string() + "'.");
+              messages::missing((dir / "late.db").string()));
     EXPECT_FALSE(lq.Active());
     sqlFile("late.db",
             {"create table t_js (zy text, js text, ll integer, tp integer, ys integer, jg integer)",

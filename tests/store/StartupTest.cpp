@@ -6,6 +6,7 @@
 
 #include "platform/Error.h"
 #include "store/ConnectionString.h"
+#include "store/DataFileMessages.h"
 #include "store/DataFileHeader.h"
 #include "store/DataFileStartup.h"
 #include "store/TADOQuery.h"
@@ -100,7 +101,7 @@ TEST_F(Startup, TheRenameActsInTheExecutablesFolderWhateverTheWorkingDirectory) 
 
 TEST_F(Startup, MissingDataFileFailsWithTheEngineErrorAndLeavesNoScratchFile) {
     TADOConnection con;
-    EXPECT_EQ(start(con), "Could not find file '" + (dir / "lymn.db").string() + "'.");
+    EXPECT_EQ(start(con), messages::missing((dir / "lymn.db").string()));
     EXPECT_FALSE(con.Connected());
     EXPECT_FALSE(files::exists(dir / "Temp.db"));
     // The connection string is set, so a later lookup can try again.
@@ -127,7 +128,8 @@ TEST_F(Startup, AReadOnlyDataFileIsNotReplacedAndCannotBeOpenedWithTheMarker) {
     copyShipped("lymn.db");
     ::chmod((dir / "lymn.db").c_str(), 0444);
     const auto before = bytes(dir / "lymn.db");
-    EXPECT_EQ(start(), "Unrecognized database format '" + (dir / "lymn.db").string() + "'.");
+    // The start-up could not write the file: the player is told so.
+    EXPECT_EQ(start(), messages::noPermission((dir / "lymn.db").string()));
     EXPECT_EQ(bytes(dir / "lymn.db"), before);
     // With the signature it opens, and nothing is written to it.
     ::chmod((dir / "lymn.db").c_str(), 0644);
