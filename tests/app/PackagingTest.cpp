@@ -6,6 +6,8 @@
 #include <fstream>
 
 #include "app/Version.h"
+#include "platform/PngWriter.h"
+#include "tools/lymn-art/LayoutArt.h"
 
 namespace {
 
@@ -28,7 +30,6 @@ TEST(Packaging, TheDesktopEntryAndMetadataCarryTheVersionFields) {
               std::string::npos);
     EXPECT_NE(meta.find("<launchable type=\"desktop-id\">lymn-sim.desktop</launchable>"),
               std::string::npos);
-    EXPECT_TRUE(std::filesystem::exists(dir + "lymn-sim.png"));
     if (!std::filesystem::exists("/usr/bin/desktop-file-validate"))
         GTEST_SKIP() << "desktop-file-validate is not installed; ./setup installs it";
     const std::string command =
@@ -36,6 +37,27 @@ TEST(Packaging, TheDesktopEntryAndMetadataCarryTheVersionFields) {
     const int status = std::system(command.c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
         << "desktop-file-validate refused the entry";
+}
+
+// The icon theme's sizes are each drawn by the art generator, and the committed files are its
+// output; the 48 pixel one is also the window's icon.
+TEST(Packaging, TheIconsAtEachSizeAreTheGeneratorsOutput) {
+    const auto art = lymn::art::layoutPictures();
+    ASSERT_EQ(art.icons.size(), std::size(lymn::art::kIconSizes));
+    for (int size : lymn::art::kIconSizes) {
+        const std::string name = std::to_string(size) + "x" + std::to_string(size);
+        const std::string path =
+            std::string(LYMN_SOURCE_DIR) + "/packaging/icons/" + name + "/lymn-sim.png";
+        lymn::Bitmap stored;
+        ASSERT_NO_THROW(stored = lymn::png::read(path)) << path;
+        EXPECT_EQ(stored.width(), size) << path;
+        EXPECT_EQ(stored.height(), size) << path;
+        EXPECT_TRUE(stored == art.icons.at(size))
+            << path
+            << " differs from what tools/lymn-art draws; run lymn-art layout resources/layout "
+               "packaging/icons";
+    }
+    EXPECT_TRUE(art.icons.at(48) == art.icon);
 }
 
 }  // namespace

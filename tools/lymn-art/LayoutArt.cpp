@@ -56,13 +56,41 @@ constexpr Emblem kEmblems[8] = {
 
 constexpr char32_t kLantern = 0x1F3EE;
 
-// A glyph of the colour font scaled down to size x size by averaging (premultiplied colours).
+// Fills out from big by bilinear interpolation, big placed as scaled() places it (scale source
+// pixels per target pixel, offset by offX, offY source pixels); outside big is transparent.
+void enlarge(const Bitmap& big, Bitmap& out, double scale, double offX, double offY) {
+    auto at = [&big](int x, int y, int shift) -> double {
+        if (x < 0 || y < 0 || x >= big.width() || y >= big.height()) return 0;
+        return (big.pixel(x, y) >> shift) & 0xFF;
+    };
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x) {
+            const double fx = (x + 0.5) * scale - offX - 0.5, fy = (y + 0.5) * scale - offY - 0.5;
+            const int x0 = static_cast<int>(std::floor(fx)), y0 = static_cast<int>(std::floor(fy));
+            const double tx = fx - x0, ty = fy - y0;
+            uint32_t p = 0;
+            for (int shift = 0; shift < 32; shift += 8) {
+                const double v =
+                    (at(x0, y0, shift) * (1 - tx) + at(x0 + 1, y0, shift) * tx) * (1 - ty) +
+                    (at(x0, y0 + 1, shift) * (1 - tx) + at(x0 + 1, y0 + 1, shift) * tx) * ty;
+                p |= static_cast<uint32_t>(std::lround(std::clamp(v, 0.0, 255.0))) << shift;
+            }
+            out.setPixel(x, y, p);
+        }
+}
+
+// A glyph of the colour font scaled to size x size: down by averaging (premultiplied colours),
+// up (past the font's own bitmap) by bilinear interpolation.
 Bitmap scaled(FontSystem& fonts, char32_t ch, int size) {
     const Bitmap big = fonts.colorGlyph(kEmojiFamily, ch);
     Bitmap out(size, size, Color{});
     for (auto& p : out.pixels()) p = 0;
     const double scale = std::max(big.width(), big.height()) / static_cast<double>(size);
     const double offX = (size * scale - big.width()) / 2, offY = (size * scale - big.height()) / 2;
+    if (scale < 1) {
+        enlarge(big, out, scale, offX, offY);
+        return out;
+    }
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
             double a = 0, r = 0, g = 0, b = 0, n = 0;
@@ -153,22 +181,27 @@ Bitmap logo(FontSystem& fonts) {
     return b;
 }
 
-Bitmap icon(FontSystem& fonts) {
-    Bitmap b(48, 48);
+// The icon is drawn at each size by the same rule: plate and edge follow the size, the lantern
+// covers 34/48 of it.
+Bitmap icon(FontSystem& fonts, int size) {
+    const double half = size / 2.0;
+    Bitmap b(size, size);
     for (auto& p : b.pixels()) p = 0;
     // A round red plate with the lantern, transparent around it.
-    Bitmap plate(48, 48, colors::white);
-    gem(plate, 24, 24, 23.5, Color::rgb(0xE85A4A), Color::rgb(0x7A1010));
-    for (int y = 0; y < 48; ++y)
-        for (int x = 0; x < 48; ++x) {
-            const double d = std::hypot(x + 0.5 - 24, y + 0.5 - 24);
-            const double alpha = std::clamp(24.0 - d, 0.0, 1.0);
+    Bitmap plate(size, size, colors::white);
+    gem(plate, half, half, half - 0.5, Color::rgb(0xE85A4A), Color::rgb(0x7A1010));
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const double d = std::hypot(x + 0.5 - half, y + 0.5 - half);
+            const double alpha = std::clamp(half - d, 0.0, 1.0);
             const Color c = plate.color(x, y);
             const auto a = static_cast<uint32_t>(std::lround(alpha * 255));
             auto pre = [alpha](uint8_t v) { return static_cast<uint32_t>(std::lround(v * alpha)); };
             b.setPixel(x, y, (a << 24) | (pre(c.r) << 16) | (pre(c.g) << 8) | pre(c.b));
         }
-    composite(b, scaled(fonts, kLantern, 34), {7, 7});
+    const int lantern = static_cast<int>(std::lround(size * 34 / 48.0));
+    const int at = (size - lantern) / 2;
+    composite(b, scaled(fonts, kLantern, lantern), {at, at});
     // Straight (not premultiplied) colours for the files.
     for (auto& p : b.pixels()) {
         const uint32_t a = p >> 24;
@@ -190,7 +223,8 @@ LayoutPictures layoutPictures() {
     for (const Emblem& e : kEmblems) out.imageList2.push_back(emblem(fonts, e));
     out.logo = logo(fonts);
     out.logoJpeg = jpeg::encode(out.logo, 90);
-    out.icon = icon(fonts);
+    for (int size : kIconSizes) out.icons.emplace(size, icon(fonts, size));
+    out.icon = out.icons.at(48);
     return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <vector>
 
 #include "platform/Bitmap.h"
@@ -15,7 +16,11 @@ struct LayoutPictures {
     Bitmap logo;                     // 160 x 60
     std::vector<uint8_t> logoJpeg;
     Bitmap icon;  // 48 x 48, with alpha
+    // The icon at each size of the desktop's icon theme (kIconSizes), 48 being the one above.
+    std::map<int, Bitmap> icons;
 };
+
+inline constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 // Drawn from the colour emoji font (Noto Color Emoji) and by rule.
 LayoutPictures layoutPictures();

@@ -1,6 +1,7 @@
 // lymn-art: draws the program's pictures by rule and writes them as files.
 //   lymn-art theme DIR             the theme pictures (BMP, 24 bits per pixel)
-//   lymn-art layout DIR ICON.png   the picture lists (BMP, 32 bits), the logo (JPEG), the icon
+//   lymn-art layout DIR ICONS      the picture lists (BMP, 32 bits), the logo (JPEG), the icon
+//                                  (BMP) in DIR; the icon at each size as ICONS/NxN/lymn-sim.png
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -31,7 +32,7 @@ int theme(const fs::path& dir) {
     return 0;
 }
 
-int layout(const fs::path& dir, const fs::path& iconPng) {
+int layout(const fs::path& dir, const fs::path& icons) {
     fs::create_directories(dir);
     const auto art = lymn::art::layoutPictures();
     char name[48];
@@ -45,8 +46,12 @@ int layout(const fs::path& dir, const fs::path& iconPng) {
     }
     if (!write(dir / "LOGO.jpg", art.logoJpeg)) return 1;
     if (!write(dir / "MAINICON.bmp", art.icon.toBmp(32))) return 1;
-    lymn::png::write(art.icon, iconPng.string(), true);
-    std::cout << "lymn-art: wrote the layout pictures to " << dir << " and the icon to " << iconPng
+    for (const auto& [size, icon] : art.icons) {
+        const fs::path folder = icons / (std::to_string(size) + "x" + std::to_string(size));
+        fs::create_directories(folder);
+        lymn::png::write(icon, (folder / "lymn-sim.png").string(), true);
+    }
+    std::cout << "lymn-art: wrote the layout pictures to " << dir << " and the icons to " << icons
               << "\n";
     return 0;
 }
@@ -57,6 +62,6 @@ int main(int argc, char** argv) {
     const std::string what = argc > 1 ? argv[1] : "";
     if (what == "theme" && argc == 3) return theme(argv[2]);
     if (what == "layout" && argc == 4) return layout(argv[2], argv[3]);
-    std::cerr << "usage: lymn-art theme DIR | lymn-art layout DIR ICON.png\n";
+    std::cerr << "usage: lymn-art theme DIR | lymn-art layout DIR ICONS\n";
     return 2;
 }
