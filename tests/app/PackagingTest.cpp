@@ -23,13 +23,17 @@ TEST(Packaging, TheDesktopEntryAndMetadataCarryTheVersionFields) {
               std::string::npos);
     EXPECT_NE(desktop.find(std::string("Comment=") + lymn::version::kComments + "\n"),
               std::string::npos);
-    EXPECT_NE(desktop.find("Exec=lymn-sim\n"), std::string::npos);
+    EXPECT_NE(desktop.find("TryExec=lymn-sim\n"), std::string::npos);
+    EXPECT_NE(desktop.find("\nExec=lymn-sim\n"), std::string::npos);
     EXPECT_NE(desktop.find("Icon=lymn-sim\n"), std::string::npos);
     const std::string meta = readFile(dir + "io.github.lymn.Simulator.metainfo.xml");
     EXPECT_NE(meta.find(std::string("release version=\"") + lymn::version::kFileVersion + "\""),
               std::string::npos);
     EXPECT_NE(meta.find("<launchable type=\"desktop-id\">lymn-sim.desktop</launchable>"),
               std::string::npos);
+    EXPECT_NE(meta.find("<project_license>"), std::string::npos);
+    EXPECT_NE(meta.find("<developer_name>"), std::string::npos);
+    EXPECT_NE(meta.find("<binary>lymn-sim</binary>"), std::string::npos);
     if (!std::filesystem::exists("/usr/bin/desktop-file-validate"))
         GTEST_SKIP() << "desktop-file-validate is not installed; ./setup installs it";
     const std::string command =
