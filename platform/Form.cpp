@@ -107,8 +107,10 @@ void Form::hide() {
     updateHover(nullptr);
     tracking_.active = false;
     window_->hide();
-    // A popup that took the focus gives it back to its window.
-    if (kind_ == WindowKind::Popup && owner_ && active_) owner_->window().activate();
+    // A popup or a box that had the keyboard gives it back to its window, as no window
+    // manager may be there to do it.
+    const bool owned = kind_ == WindowKind::Popup || kind_ == WindowKind::Dialog;
+    if (owned && owner_ && active_ && owner_->windowShown()) owner_->window().activate();
 }
 
 void Form::close() {
@@ -397,7 +399,9 @@ void Form::updateCursor(Point pos) {
 
 void Form::mouseMoveTo(const InputEvent& e) {
     if (tracking_.active) {
-        track(e.global);
+        // Where the pointer is now: an event's place, taken against a window that this very
+        // move has shifted since, would lag behind.
+        track(app_.backend().globalMouse());
         return;
     }
     Control* under = clientRect().contains(e.pos) ? controlAt(e.pos) : nullptr;
@@ -438,6 +442,9 @@ void Form::mouseUpAt(const InputEvent& e) {
     }
     if (tracking_.active) {
         if (e.button == MouseButton::Left) {
+            // The last stretch of the move, by this loop: the button is up already.
+            tracking_.ownLoop = true;
+            track(app_.backend().globalMouse());
             tracking_.active = false;
             window_->captureMouse(false);
         }

@@ -388,6 +388,12 @@ Rect SdlBackend::workArea() {
 }
 
 Point SdlBackend::globalMouse() {
+    // SDL's own idea of the pointer follows its events, which lag behind while the window under
+    // the pointer moves; the X server knows where it is now.
+    SDL_Window* w = SDL_GetMouseFocus();
+    if (!w) w = SDL_GetKeyboardFocus();
+    if (w)
+        if (const auto p = X11Window(w).pointer()) return *p;
     Point p;
     SDL_GetGlobalMouseState(&p.x, &p.y);
     return p;

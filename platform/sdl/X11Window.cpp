@@ -132,6 +132,16 @@ void X11Window::activate() {
     XFlush(d);
 }
 
+std::optional<Point> X11Window::pointer() const {
+    if (!valid()) return std::nullopt;
+    Window root = 0, child = 0;
+    int x = 0, y = 0, wx = 0, wy = 0;
+    unsigned int mask = 0;
+    if (!XQueryPointer(display(display_), window_, &root, &child, &x, &y, &wx, &wy, &mask))
+        return std::nullopt;
+    return Point{x, y};
+}
+
 bool X11Window::windowManagerMoves() const {
     return valid() && managerSupports(display(display_), root_, "_NET_WM_MOVERESIZE");
 }

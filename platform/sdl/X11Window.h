@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "platform/Geometry.h"
 
 struct SDL_Window;
@@ -26,6 +28,9 @@ class X11Window {
     // manager; false when none runs. The manager then owns the pointer until the button is
     // released, so SDL is told of the release at once: its button state stays true.
     bool beginManagerMove(Point pressedAt);
+
+    // Where the pointer is on the screen, as the X server has it now.
+    std::optional<Point> pointer() const;
 
   private:
     void* display_ = nullptr;
