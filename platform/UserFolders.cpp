@@ -21,15 +21,14 @@ std::optional<std::filesystem::path> userDir(const std::string& line, const std:
     if (at == std::string::npos || line[at] != '=') return {};
     at = line.find_first_not_of(" \t", at + 1);
     if (at == std::string::npos || line[at] != '"') return {};
-    const auto close = line.find('"', at + 1);
-    if (close == std::string::npos) return {};
-    std::string value = line.substr(at + 1, close - at - 1);
-    // The file escapes quotes and backslashes; undo that.
+    // Up to the closing quote; the file escapes quotes and backslashes inside.
     std::string plain;
-    for (size_t i = 0; i < value.size(); ++i) {
-        if (value[i] == '\\' && i + 1 < value.size()) ++i;
-        plain += value[i];
+    size_t i = at + 1;
+    for (; i < line.size() && line[i] != '"'; ++i) {
+        if (line[i] == '\\' && i + 1 < line.size()) ++i;
+        plain += line[i];
     }
+    if (i >= line.size()) return {};
     if (plain.rfind("$HOME", 0) == 0) {
         const std::string rest = plain.substr(5);
         if (rest.empty() || rest == "/") return home;
