@@ -236,6 +236,15 @@ TEST_F(Window, TheLogoShowsTheHandTheHintAndOpensTheCommunityPage) {
     EXPECT_EQ(frame().color(r.left + 80, r.top + 5), logoPicture.color(80, 5));
 }
 
+TEST_F(Window, AtStartTheAppearancePickerHoldsTheKeyboardAndTheFirstDownPicksFromIt) {
+    EXPECT_EQ(form().focusedControl(), &form().control("ImageBoxJs"));
+    EXPECT_EQ(backend.activeWindow(), form().window().id());
+    backend.keyDown(form().window().id(), Key::Down);
+    app().processMessages();
+    EXPECT_EQ(form().Sheet.AppearanceCode, "wwl");
+    EXPECT_TRUE(boxes.empty());
+}
+
 TEST_F(Window, TabMovesThroughTheControlsInTheLayoutsOrder) {
     std::vector<std::string> order;
     for (Control* c : form().tabOrderList()) order.push_back(c->name());

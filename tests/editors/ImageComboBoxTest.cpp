@@ -101,6 +101,18 @@ TEST_F(Combo, TheListOpensByClickAltDownOrF4AndAClickOnARowPicksIt) {
     EXPECT_FALSE(box->droppedDown());
 }
 
+TEST_F(Combo, AltF4IsTheWindowsCloseShortcutNotTheListKey) {
+    const KeyEvent altF4{Key::F4, mods::Alt};
+    EXPECT_FALSE(box->wantsKey(altF4));
+    EXPECT_FALSE(box->keyDown(altF4));
+    EXPECT_FALSE(box->droppedDown());
+    // Through the window, the shortcut closes the window and nothing else.
+    h.key(form, Key::F4, mods::Alt);
+    EXPECT_FALSE(box->droppedDown());
+    EXPECT_TRUE(form.closed());
+    EXPECT_TRUE(events.empty());
+}
+
 TEST_F(Combo, EnterAndTabPickTheHighlightedRowEscapeDoesNot) {
     h.key(form, Key::F4);
     h.key(form, Key::Down);

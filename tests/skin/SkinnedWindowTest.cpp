@@ -206,6 +206,32 @@ TEST_F(SkinnedWindow, PressingTheEmptyTitleBarMovesTheWindow) {
     EXPECT_FALSE(form().tracking());
 }
 
+TEST_F(SkinnedWindow, TheSecondPressOfADoubleClickMovesTooAndAWindowManagerTakesTheMove) {
+    const Point before = form().position();
+    click({1 + 200, 10});
+    press({1 + 200, 10}, 2);
+    EXPECT_TRUE(form().tracking());
+    move({1 + 230, 30});
+    EXPECT_EQ(form().position(), (before + Point{30, 20}));
+    release({1 + 230, 30});
+    EXPECT_FALSE(form().tracking());
+    EXPECT_EQ(form().width(), 440);
+
+    // Where a window manager runs, the drag is its to make, from the point of the press.
+    backend.setWindowManager(true);
+    const Point at = form().position();
+    press({1 + 200, 10});
+    move({1 + 210, 15});
+    const auto* window = backend.window(form().window().id());
+    EXPECT_EQ(window->systemMoves(), 1);
+    EXPECT_EQ(window->systemMoveStart(), (at + Point{1 + 200, 10}));
+    EXPECT_EQ(form().position(), at);
+    EXPECT_FALSE(form().tracking());
+    // The title bar's buttons still work afterwards.
+    click({1 + 427, 12});
+    EXPECT_TRUE(form().closed());
+}
+
 TEST_F(SkinnedWindow, TheBorderResizesTheWindowWithinTheMinimums) {
     EXPECT_EQ(form().hitTest({0, 200}), HitTest::Left);
     EXPECT_EQ(form().hitTest({439, 200}), HitTest::Right);
