@@ -10,6 +10,10 @@ namespace lymn {
 namespace {
 
 const int kHintTimer = 0x4801;
+// While the window follows the mouse it also looks where the pointer is: the desktop reports no
+// motion where the pointer stays put on a window that moves along with it.
+const int kTrackTimer = 0x4803;
+const int kTrackInterval = 15;
 
 bool isBorder(HitTest h) {
     switch (h) {
@@ -105,7 +109,7 @@ void Form::hide() {
     hideHint();
     setCaptureControl(nullptr);
     updateHover(nullptr);
-    tracking_.active = false;
+    if (tracking_.active) endTracking();
     window_->hide();
     // A popup or a box that had the keyboard gives it back to its window, as no window
     // manager may be there to do it.
@@ -182,9 +186,20 @@ void Form::setOwnerForm(Form* f) {
 
 void Form::beginMove() {
     if (maximized()) return;
-    tracking_ = {true, HitTest::Caption, app_.backend().globalMouse(), screenBounds()};
     setCaptureControl(nullptr);
+    beginTracking(HitTest::Caption, app_.backend().globalMouse());
+}
+
+void Form::beginTracking(HitTest what, Point global) {
+    tracking_ = {true, what, global, screenBounds()};
     window_->captureMouse(true);
+    app_.setTimer(this, kTrackTimer, kTrackInterval);
+}
+
+void Form::endTracking() {
+    tracking_.active = false;
+    app_.killTimer(this, kTrackTimer);
+    window_->captureMouse(false);
 }
 
 void Form::track(Point global) {
@@ -196,8 +211,7 @@ void Form::track(Point global) {
         if (!tracking_.ownLoop && d != Point{0, 0}) {
             tracking_.ownLoop = true;
             if (window_->beginSystemMove(tracking_.startMouse)) {
-                tracking_.active = false;
-                window_->captureMouse(false);
+                endTracking();
                 systemMove_ = true;
                 return;
             }
@@ -368,6 +382,13 @@ bool Form::hintShown() const {
 }
 
 void Form::timer(int id) {
+    if (id == kTrackTimer) {
+        if (tracking_.active)
+            track(app_.backend().globalMouse());
+        else
+            app_.killTimer(this, kTrackTimer);
+        return;
+    }
     if (id == kFocusCheckTimer) {
         app_.killTimer(this, kFocusCheckTimer);
         if (!app_.anyFormActive() && windowShown_ && onOutsideClick) onOutsideClick();
@@ -416,8 +437,7 @@ void Form::mouseDownAt(const InputEvent& e) {
     if (tracking_.active) return;
     const HitTest h = hitTestAt(e.pos);
     if (isBorder(h) && e.button == MouseButton::Left) {
-        tracking_ = {true, h, e.global, screenBounds()};
-        window_->captureMouse(true);
+        beginTracking(h, e.global);
         return;
     }
     Control* under = clientRect().contains(e.pos) ? controlAt(e.pos) : nullptr;
@@ -445,8 +465,7 @@ void Form::mouseUpAt(const InputEvent& e) {
             // The last stretch of the move, by this loop: the button is up already.
             tracking_.ownLoop = true;
             track(app_.backend().globalMouse());
-            tracking_.active = false;
-            window_->captureMouse(false);
+            endTracking();
         }
         return;
     }

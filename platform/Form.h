@@ -145,6 +145,8 @@ class Form : public Control {
     void mouseDownAt(const InputEvent& e);
     void mouseUpAt(const InputEvent& e);
     void keyDownEvent(const InputEvent& e);
+    void beginTracking(HitTest what, Point global);
+    void endTracking();
     void track(Point global);
     void updateHover(Control* now);
     void hideHint();

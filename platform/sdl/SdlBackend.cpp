@@ -339,6 +339,7 @@ SdlBackend::SdlBackend() {
     const char* asked = SDL_getenv("SDL_VIDEODRIVER");
     if (!asked && !set("DISPLAY") && !set("WAYLAND_DISPLAY"))
         throw NoDisplay("neither DISPLAY nor WAYLAND_DISPLAY is set");
+    X11Window::reportErrorsInsteadOfExiting();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) throw NoDisplay(SDL_GetError());
     // Without a display SDL falls back to drivers that show nothing; a window no one can see
     // would run forever. They are used only when asked for by name.

@@ -4,8 +4,10 @@
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xproto.h>
 #include <X11/Xutil.h>
 
+#include <cstdio>
 #include <vector>
 
 namespace lymn {
@@ -85,6 +87,20 @@ void sendToRoot(Display* d, Window root, Window about, const char* message,
 }
 
 }  // namespace
+
+void X11Window::reportErrorsInsteadOfExiting() {
+    XSetErrorHandler([](Display* d, XErrorEvent* e) {
+        // SDL wakes its waiting loop with an event sent to a window over a second connection;
+        // the window may be destroyed on the first one before that event arrives. Nothing is
+        // lost then.
+        if (e->error_code == BadWindow && e->request_code == X_SendEvent) return 0;
+        char text[256] = "";
+        XGetErrorText(d, e->error_code, text, sizeof text);
+        std::fprintf(stderr, "lymn-sim: the X server refused request %d about window 0x%lx: %s\n",
+                     e->request_code, e->resourceid, text);
+        return 0;
+    });
+}
 
 X11Window::X11Window(SDL_Window* window) {
     SDL_SysWMinfo info;

@@ -15,6 +15,11 @@ class X11Window {
   public:
     explicit X11Window(SDL_Window* window);
 
+    // Errors the X server reports are written to standard error instead of ending the program,
+    // as Xlib's own handler would. Before SDL starts: SDL puts back at its end the handler it
+    // found, and errors of its last requests arrive then.
+    static void reportErrorsInsteadOfExiting();
+
     bool valid() const { return display_ != nullptr; }
     // Before the window is first mapped: it belongs to owner (transient for it); a dialog is
     // also marked as a modal dialog window.

@@ -179,6 +179,13 @@ TEST(WindowManager, ACaptionDragGoesToTheWindowManagerOnlyOnceTheMouseMoves) {
     h.press(m.form, {50, 110});
     h.move(m.form, {80, 130});
     EXPECT_EQ(m.form.position(), (Point{130, 120}));
+    // The pointer moves on but the desktop reports no motion to the window (it moved along):
+    // the window follows all the same.
+    h.backend.mouseMove(0, {200, 260});
+    h.app.runFor(20);
+    EXPECT_EQ(m.form.position(), (Point{150, 150}));
+    h.backend.mouseMove(0, {180, 230});
+    h.app.runFor(20);
     // The window moved under the pointer, which is where the press was on the window.
     h.release(m.form, {50, 110});
     EXPECT_FALSE(m.form.tracking());
