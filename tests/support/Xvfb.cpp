@@ -102,10 +102,22 @@ bool Xvfb::answers() {
 }
 
 pid_t Xvfb::spawn(const std::vector<std::string>& argv, const std::string& workdir) {
+    return spawn(argv, workdir, {});
+}
+
+pid_t Xvfb::spawn(const std::vector<std::string>& argv, const std::string& workdir,
+                  const Changes& changes) {
     errorLog_ = (std::filesystem::temp_directory_path() /
                  ("lymn-xvfb-errors-" + std::to_string(::getpid()) + ".txt"))
                     .string();
-    return start(argv, environmentWith(display_), workdir, -1, errorLog_);
+    std::vector<std::string> env;
+    for (const std::string& e : environmentWith(display_)) {
+        const std::string name = e.substr(0, e.find('='));
+        if (!changes.count(name)) env.push_back(e);
+    }
+    for (const auto& [name, value] : changes)
+        if (value) env.push_back(name + "=" + *value);
+    return start(argv, env, workdir, -1, errorLog_);
 }
 
 std::string Xvfb::errors() const {

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,10 @@ class Xvfb {
     // Starts a program on this display; returns its process id. Its error stream goes to
     // errors().
     pid_t spawn(const std::vector<std::string>& argv, const std::string& workdir = "");
+    // The same with variables of the environment set (a value) or removed (nothing).
+    using Changes = std::map<std::string, std::optional<std::string>>;
+    pid_t spawn(const std::vector<std::string>& argv, const std::string& workdir,
+                const Changes& env);
     // What the programs started by spawn() wrote to their error stream.
     std::string errors() const;
     // Runs a command on this display and returns its standard output (trimmed).

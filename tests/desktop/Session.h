@@ -1,0 +1,82 @@
+#pragma once
+
+#include <sys/wait.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/support/XDisplay.h"
+#include "tests/support/Xvfb.h"
+
+namespace lymn::test {
+
+// Window coordinates of what the desktop tests use.
+inline constexpr Point kScreenshotButton{1 + 94 + 40, 45 + 433 + 11};
+inline constexpr Point kEmptyTitleBar{1 + 200, 10};
+inline constexpr Point kMinimise{1 + 409, 12};
+inline constexpr Point kInertSpot{200, 100};  // the page's background, beside the pickers
+
+inline bool waitFor(const std::function<bool()>& done, int ms = 5000) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) {
+        if (done()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return done();
+}
+
+// The exit status of a process that ends by itself within ms (-1: it did not, or was killed).
+inline int exitStatus(pid_t pid, int ms) {
+    int status = 0;
+    if (!waitFor([&] { return ::waitpid(pid, &status, WNOHANG) == pid; }, ms)) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// A virtual X server seen as a user's desktop: the program's windows, the mouse and keys.
+struct Session {
+    Session() : x(std::make_unique<Xvfb>()) {
+        if (x->running()) xd = std::make_unique<XDisplay>(x->display());
+    }
+    bool ready() const { return x->running() && xd && xd->open(); }
+
+    std::vector<unsigned long> windows() { return xd->stacking("lymn-sim"); }
+    // The main window among them: the one of the window's size.
+    unsigned long mainWindow() {
+        for (unsigned long w : windows())
+            if (xd->bounds(w).size() == Size(440, 535)) return w;
+        return 0;
+    }
+    void xdotool(const std::vector<std::string>& args) {
+        std::vector<std::string> argv{"xdotool"};
+        argv.insert(argv.end(), args.begin(), args.end());
+        x->capture(argv);
+    }
+    void clickAt(Point screen) {
+        xdotool({"mousemove", std::to_string(screen.x), std::to_string(screen.y), "click", "1"});
+    }
+    void key(const std::string& name) { xdotool({"key", name}); }
+    // The window, other than main, that appears within ms (0: none).
+    unsigned long boxBeside(unsigned long main, int ms = 5000) {
+        unsigned long box = 0;
+        waitFor(
+            [&] {
+                for (unsigned long w : windows())
+                    if (w != main) box = w;
+                return box != 0;
+            },
+            ms);
+        return box;
+    }
+    bool onlyWindowIs(unsigned long main) {
+        return waitFor([&] { return windows() == std::vector<unsigned long>{main}; });
+    }
+
+    std::unique_ptr<Xvfb> x;
+    std::unique_ptr<XDisplay> xd;
+};
+
+}  // namespace lymn::test
