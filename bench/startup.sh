@@ -1,15 +1,29 @@
 #!/usr/bin/env bash
 # Start-up of the real program against the bare SDL2 program, under one virtual X server: time
 # from start until the first frame is on the screen, and peak resident memory. The programs take
-# turns, so that a machine changing speed meanwhile weighs on both.
+# turns, so that a machine changing speed meanwhile weighs on all of them.
 #   bench/startup.sh [BUILD_DIR] [RUNS]
+# Three programs: the bare one, the portable folder (the static program beside its data), and
+# the installed program as the Debian package has it (cmake --install of the build: the shared
+# libraries of the distribution, working in a scratch home).
 set -euo pipefail
 build=${1:-build/release}
 runs=${2:-15}
 folder=$(mktemp -d)
-cp "$build/lymn-sim" "$build/lymn.mdb" "$folder/"
 cleanup() { rm -rf "$folder"; }
 trap cleanup EXIT
+mkdir -p "$folder/portable" "$folder/home"
+cp "$build/lymn-sim" "$build/lymn.mdb" "$folder/portable/"
+cmake --install "$build" --prefix "$folder/installed" >/dev/null
+export HOME="$folder/home"
+unset XDG_DATA_HOME XDG_CONFIG_HOME
+watch() { xvfb-run -a -s '-screen 0 1024x768x24' "$build/bench/xwatch" "$@"; }
+# One start, not measured, copies the installed data into the home, as a user's first start does.
+watch --runs 1 --settle 200 -- "$folder/installed/bin/lymn-sim" >/dev/null
+test -f "$HOME/.local/share/lymn-sim/lymn.db" || {
+    echo "startup.sh: the installed program made no working copy" >&2
+    exit 1
+}
 # The bare program exits at once; its peak is read while it may be gone, so only its time counts.
-xvfb-run -a -s '-screen 0 1024x768x24' "$build/bench/xwatch" --runs "$runs" --settle 200 \
-    -- "$PWD/$build/bench/bare-sdl" -- "$folder/lymn-sim" | grep -E '^(median|ratio)'
+watch --runs "$runs" --settle 200 -- "$PWD/$build/bench/bare-sdl" \
+    -- "$folder/portable/lymn-sim" -- "$folder/installed/bin/lymn-sim" | grep -E '^(median|ratio)'

@@ -49,9 +49,9 @@ double median(std::vector<double> v) {
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
+// The program as it was named on the command line: two builds of one program differ by folder.
 const char* name(const Program& p) {
-    const char* slash = std::strrchr(p.argv[0], '/');
-    return slash ? slash + 1 : p.argv[0];
+    return p.argv[0];
 }
 
 bool inside(const XRectangle& a, const XWindowAttributes& w) {
@@ -156,9 +156,9 @@ int main(int argc, char** argv) {
     for (const Program& p : programs)
         std::printf("median %s: first frame %.1f ms, peak resident %.1f MB\n", name(p),
                     median(p.times), median(p.peaks));
-    if (programs.size() > 1)
-        std::printf("ratio of the medians, %s to %s: %.2f\n", name(programs[1]), name(programs[0]),
-                    median(programs[1].times) / median(programs[0].times));
+    for (size_t k = 1; k < programs.size(); ++k)
+        std::printf("ratio of the medians, %s to %s: %.2f\n", name(programs[k]), name(programs[0]),
+                    median(programs[k].times) / median(programs[0].times));
     XCloseDisplay(w.display);
     return 0;
 }
