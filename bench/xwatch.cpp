@@ -49,8 +49,13 @@ double median(std::vector<double> v) {
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
-// The program as it was named on the command line: two builds of one program differ by folder.
+// The program as it was named on the command line (two builds of one program differ by
+// folder); one started through env with variables is named by the program env runs.
 const char* name(const Program& p) {
+    const char* slash = std::strrchr(p.argv[0], '/');
+    if (std::strcmp(slash ? slash + 1 : p.argv[0], "env") != 0) return p.argv[0];
+    for (size_t k = 1; k + 1 < p.argv.size(); ++k)
+        if (!std::strchr(p.argv[k], '=')) return p.argv[k];
     return p.argv[0];
 }
 

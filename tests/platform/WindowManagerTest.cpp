@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/MessageBoxForm.h"
 #include "tests/support/HeadlessApp.h"
 
@@ -59,6 +61,17 @@ struct MainForm {
     Logger* second;
     Logger* bar;
 };
+
+// The next box that waits is answered with a key, after check has looked at it.
+void answerNextBox(test::HeadlessApp& h, Key k, unsigned mods = 0,
+                   std::function<void(Form&)> check = {}) {
+    h.app.setIdleHandler([&h, k, mods, check] {
+        Form* box = h.app.modalForm();
+        ASSERT_NE(box, nullptr);
+        if (check) check(*box);
+        h.backend.keyDown(box->window().id(), k, mods);
+    });
+}
 
 TEST(WindowManager, AFormThatAsksGivesItsFirstTabStopTheFocusAndTakesTheKeyboardWhenShown) {
     test::HeadlessApp h;
@@ -131,12 +144,7 @@ TEST(WindowManager, BoxesBelongToTheWindowThatOpenedThemAndComeBackToTheFront) {
     // A box before the main window is shown (an error of the creation event) has no owner.
     MainForm hidden(h);
     h.app.setMainForm(&hidden.form);
-    h.app.setIdleHandler([&] {
-        Form* box = h.app.modalForm();
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->ownerForm(), nullptr);
-        h.backend.keyDown(box->window().id(), Key::Escape);
-    });
+    answerNextBox(h, Key::Escape, 0, [](Form& box) { EXPECT_EQ(box.ownerForm(), nullptr); });
     h.app.errorBox("first");
     EXPECT_EQ(h.app.modalForm(), nullptr);
 }
@@ -159,11 +167,7 @@ TEST(WindowManager, AltF4ClosesTheWindowBeforeAnyControlSeesIt) {
 
     // A box closes the same way, as if answered.
     h.app.setBoxHandler(nullptr);
-    h.app.setIdleHandler([&] {
-        Form* box = h.app.modalForm();
-        ASSERT_NE(box, nullptr);
-        h.backend.keyDown(box->window().id(), Key::F4, mods::Alt);
-    });
+    answerNextBox(h, Key::F4, mods::Alt);
     h.app.messageBox("x");
     EXPECT_EQ(h.app.modalForm(), nullptr);
 }
