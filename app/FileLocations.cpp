@@ -21,8 +21,8 @@ FileLocations FileLocations::portable(const std::filesystem::path& exeFolder) {
 
 FileLocations FileLocations::detect(const std::filesystem::path& exeFolder,
                                     const UserFolders& user) {
-    const auto installedData = exeFolder.parent_path() / "share" / kProgramFolder /
-                               store::kShippedName;
+    const auto installedData =
+        exeFolder.parent_path() / "share" / kProgramFolder / store::kShippedName;
     const bool dataBeside = files::exists(exeFolder / store::kShippedName) ||
                             files::exists(exeFolder / store::kDataName);
     // Run as root, or installed under the user's own prefix, bin is writable too; the layout

@@ -52,7 +52,8 @@ Control& TFormLy::control(const std::string& name) {
 void TFormLy::prepareFiles() {
     // An installed program's folder is made and given its data first; when that fails, the
     // start-up sequence has nothing to work on and says nothing more.
-    if (locations_.installed()) store::SeedWorkFolder(locations_.shippedData, locations_.workFolder);
+    if (locations_.installed())
+        store::SeedWorkFolder(locations_.shippedData, locations_.workFolder);
     store::PrepareDataFile(adoCon_, locations_.workFolder);
 }
 

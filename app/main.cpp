@@ -15,7 +15,8 @@ int main(int, char** argv) {
         lymn::SdlBackend backend;
         // The first frame's glyphs come with the program; fonts are opened only for others.
         return lymn::runProgram(
-            backend, lymn::FileLocations::detect(lymn::files::executableFolder(), lymn::UserFolders()),
+            backend,
+            lymn::FileLocations::detect(lymn::files::executableFolder(), lymn::UserFolders()),
             [](lymn::Application& app) { app.fonts().seedCache(lymn::startupGlyphs()); });
     } catch (const lymn::NoDisplay& e) {
         std::fprintf(stderr,

@@ -243,7 +243,7 @@ void Application::errorBox(const std::string& message) {
     showBox(BoxKind::Error, errorBoxText(message));
 }
 
-void Application::showException(std::exception_ptr e) {
+void Application::showException(const std::exception_ptr& e) {
     try {
         std::rethrow_exception(e);
     } catch (const Abort&) {

@@ -76,7 +76,7 @@ class Application {
     void errorBox(const std::string& message);
     // Inside a catch block: shows the current exception in the error box; the silent abort is
     // dropped and an object of another class shows an empty text.
-    void showException(std::exception_ptr e);
+    void showException(const std::exception_ptr& e);
     // Runs f; an escaping error goes to the error box.
     void guarded(const std::function<void()>& f);
 

@@ -16,7 +16,8 @@ std::string aboutFolder(const std::string& text, const std::string& path) {
 
 std::string missing(const std::string& dataFile) {
     return aboutFile(
-        "找不到数据文件。请重新安装本程序，或把程序附带的 lymn.mdb 放回数据文件所在的文件夹后重新启动。",
+        "找不到数据文件。请重新安装本程序，或把程序附带的 lymn.mdb "
+        "放回数据文件所在的文件夹后重新启动。",
         dataFile);
 }
 
@@ -42,8 +43,8 @@ std::string heldByAnother(const std::string& dataFile) {
 }
 
 std::string notPrepared(const std::string& dataFile) {
-    return aboutFile("数据文件没有准备好，可能是磁盘已满或上次启动被中断。请检查磁盘空间后重新启动。",
-                     dataFile);
+    return aboutFile(
+        "数据文件没有准备好，可能是磁盘已满或上次启动被中断。请检查磁盘空间后重新启动。", dataFile);
 }
 
 std::string noConnection() {
@@ -74,7 +75,8 @@ std::string noShipped(const std::string& shippedFile) {
 
 std::string copyFailed(const std::string& folder) {
     return aboutFolder(
-        "无法把随程序安装的数据文件复制到数据文件夹，模拟器将不带数据运行。请检查磁盘空间和这个文件夹能否写入。",
+        "无法把随程序安装的数据文件复制到数据文件夹，模拟器将不带数据运行。请检查磁盘空间和这个文件"
+        "夹能否写入。",
         folder);
 }
 

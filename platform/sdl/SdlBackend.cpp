@@ -194,6 +194,7 @@ class SdlWindow : public BackendWindow {
         }
         copyFrame(frame, s);
         std::vector<SDL_Rect> rects;
+        rects.reserve(dirty.size());
         for (const Rect& r : dirty) rects.push_back({r.left, r.top, r.width(), r.height()});
         if (rects.empty() || !shownOnce_)
             SDL_UpdateWindowSurface(window_);
@@ -243,9 +244,7 @@ class SdlWindow : public BackendWindow {
         else
             SDL_RaiseWindow(window_);
     }
-    void setOwner(BackendWindow* owner) override {
-        owner_ = dynamic_cast<SdlWindow*>(owner);
-    }
+    void setOwner(BackendWindow* owner) override { owner_ = dynamic_cast<SdlWindow*>(owner); }
     bool beginSystemMove(Point pressedAt) override {
         return window_ && x11().beginManagerMove(pressedAt);
     }
@@ -281,8 +280,7 @@ class SdlWindow : public BackendWindow {
         if (minimum_.width > 0) SDL_SetWindowMinimumSize(window_, minimum_.width, minimum_.height);
         applyIcon();
         // Told before the window is mapped, as the window manager reads it then.
-        if (owner_ && owner_->window_)
-            x11().setOwner(owner_->x11(), kind_ == WindowKind::Dialog);
+        if (owner_ && owner_->window_) x11().setOwner(owner_->x11(), kind_ == WindowKind::Dialog);
     }
 
     X11Window& x11() {

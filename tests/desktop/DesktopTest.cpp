@@ -31,7 +31,8 @@ class Desktop : public ::testing::TestWithParam<bool> {
 
     void SetUp() override {
         if (!test::Xvfb::installed() || !fs::exists("/usr/bin/xdotool"))
-            GTEST_SKIP() << "Xvfb, xwd, xdpyinfo or xdotool is not installed; ./setup installs them";
+            GTEST_SKIP()
+                << "Xvfb, xwd, xdpyinfo or xdotool is not installed; ./setup installs them";
         if (withManager() && !fs::exists("/usr/bin/openbox"))
             GTEST_SKIP() << "openbox is not installed; ./setup installs it";
         session = std::make_unique<test::Session>();
@@ -46,8 +47,8 @@ class Desktop : public ::testing::TestWithParam<bool> {
         std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         for (char& c : name)
             if (c == '/') c = '-';
-        folder = fs::temp_directory_path() /
-                 ("lymn-desktop-" + std::to_string(::getpid()) + "-" + name);
+        folder =
+            fs::temp_directory_path() / ("lymn-desktop-" + std::to_string(::getpid()) + "-" + name);
         fs::remove_all(folder);
         fs::create_directories(folder);
         for (const char* f : {"lymn-sim", "lymn.mdb"})
@@ -72,7 +73,8 @@ class Desktop : public ::testing::TestWithParam<bool> {
             << "the main window did not take the keyboard";
         // The first frame is on the screen.
         ASSERT_TRUE(waitFor([&] {
-            return test::countColor(x->screenshot(), xd->bounds(main), colors::black) < 440 * 535 / 2;
+            return test::countColor(x->screenshot(), xd->bounds(main), colors::black) <
+                   440 * 535 / 2;
         }));
     }
     std::vector<unsigned long> windows() { return session->windows(); }
@@ -137,7 +139,8 @@ TEST_P(Desktop, TheTitleBarDragsTheWindowThroughTheWindowManagerWhereOneRuns) {
     const Point from = onScreen(kEmptyTitleBar);
     xdotool({"mousemove", std::to_string(from.x), std::to_string(from.y), "mousedown", "1"});
     for (int step = 1; step <= 5; ++step) {
-        xdotool({"mousemove", std::to_string(from.x + 20 * step), std::to_string(from.y + 15 * step)});
+        xdotool(
+            {"mousemove", std::to_string(from.x + 20 * step), std::to_string(from.y + 15 * step)});
         std::this_thread::sleep_for(std::chrono::milliseconds(40));
     }
     // The window follows the pointer while the button is held (a loaded machine may lag), and

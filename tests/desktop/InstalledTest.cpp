@@ -29,7 +29,8 @@ class Installed : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!test::Xvfb::installed() || !fs::exists("/usr/bin/xdotool"))
-            GTEST_SKIP() << "Xvfb, xwd, xdpyinfo or xdotool is not installed; ./setup installs them";
+            GTEST_SKIP()
+                << "Xvfb, xwd, xdpyinfo or xdotool is not installed; ./setup installs them";
         asRoot = ::geteuid() == 0;
         if (asRoot && !fs::exists("/usr/bin/setpriv"))
             GTEST_SKIP() << "running as root and setpriv is missing: no way to start the program "
@@ -66,8 +67,7 @@ class Installed : public ::testing::Test {
     // Starts the installed program as the ordinary user and waits for its first window.
     void start(const test::Xvfb::Changes& env) {
         std::vector<std::string> argv;
-        if (asRoot)
-            argv = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
+        if (asRoot) argv = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
         argv.push_back((prefix / "bin" / "lymn-sim").string());
         test::Xvfb::Changes all = env;
         // No display authority file: the virtual server takes local clients without one.
@@ -162,9 +162,9 @@ TEST_F(Installed, AnOrdinaryUsersFilesGoToTheirDataAndPicturesFolders) {
 TEST_F(Installed, AHomeTheUserCannotWriteGivesOneBoxAndTheWindowStillOpens) {
     const fs::path locked = root / "locked-home";
     fs::create_directories(locked);
-    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec |
-                                fs::perms::group_read | fs::perms::group_exec |
-                                fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
     start({{"HOME", locked.string()}, {"XDG_DATA_HOME", std::nullopt}});
     // The box comes first, before the window shows.
     const auto first = session->windows();

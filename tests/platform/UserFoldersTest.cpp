@@ -85,9 +85,9 @@ TEST_F(Folders, ThePicturesFolderComesFromUserDirsOrDefaultsToPictures) {
     // XDG_CONFIG_HOME says where the file is.
     fs::create_directories(home / "cfg");
     std::ofstream(home / "cfg" / "user-dirs.dirs") << "XDG_PICTURES_DIR=\"$HOME/Bilder\"\n";
-    EXPECT_EQ(with({{"HOME", home.string()}, {"XDG_CONFIG_HOME", (home / "cfg").string()}})
-                  .pictures(),
-              home / "Bilder");
+    EXPECT_EQ(
+        with({{"HOME", home.string()}, {"XDG_CONFIG_HOME", (home / "cfg").string()}}).pictures(),
+        home / "Bilder");
 }
 
 }  // namespace

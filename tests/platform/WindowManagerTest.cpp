@@ -219,7 +219,8 @@ TEST(WindowManager, ACaptionDragGoesToTheWindowManagerOnlyOnceTheMouseMoves) {
     EXPECT_EQ(m.form.position(), (Point{300, 200}));
     // The next click goes where it belongs.
     h.click(m.form, {20, 20});
-    EXPECT_EQ(m.log, (std::vector<std::string>{"bar down", "first focus", "first down", "first up"}));
+    EXPECT_EQ(m.log,
+              (std::vector<std::string>{"bar down", "first focus", "first down", "first up"}));
 
     // A press and release without motion starts nothing the manager would wait on.
     h.press(m.form, {50, 110});

@@ -6,8 +6,8 @@
 
 #include "platform/Error.h"
 #include "store/ConnectionString.h"
-#include "store/DataFileMessages.h"
 #include "store/DataFileHeader.h"
+#include "store/DataFileMessages.h"
 #include "store/DataFileStartup.h"
 #include "store/TADOQuery.h"
 #include "tests/store/StoreFixture.h"

@@ -146,7 +146,8 @@ void XDisplay::drain() {
     while (XPending(d)) {
         XEvent e;
         XNextEvent(d, &e);
-        if (e.type == ClientMessage) messages_.emplace_back(e.xclient.window, e.xclient.message_type);
+        if (e.type == ClientMessage)
+            messages_.emplace_back(e.xclient.window, e.xclient.message_type);
     }
 }
 
