@@ -73,7 +73,9 @@ std::set<std::string> systemLayout(const std::string& prefix) {
     };
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const std::string n = std::to_string(size);
-        files.insert(prefix + "share/icons/hicolor/" + n + "x" + n + "/apps/lymn-sim.png");
+        std::string icon = prefix;
+        icon.append("share/icons/hicolor/").append(n).append("x").append(n);
+        files.insert(icon.append("/apps/lymn-sim.png"));
     }
     return files;
 }

@@ -59,7 +59,7 @@ class Installed : public ::testing::Test {
 
     // A folder the ordinary user owns.
     fs::path userFolder(const std::string& name) {
-        const fs::path p = root / name;
+        fs::path p = root / name;
         fs::create_directories(p);
         if (asRoot && ::chown(p.c_str(), kNobody, kNobody) != 0) ADD_FAILURE() << "chown " << p;
         return p;
@@ -169,7 +169,7 @@ TEST_F(Installed, AHomeTheUserCannotWriteGivesOneBoxAndTheWindowStillOpens) {
     // The box comes first, before the window shows.
     const auto first = session->windows();
     ASSERT_EQ(first.size(), 1u);
-    EXPECT_NE(session->xd->bounds(first[0]).size(), Size(440, 535));
+    EXPECT_NE(session->xd->bounds(first[0]).size(), (Size{440, 535}));
     session->key("Return");
     ASSERT_TRUE(waitFor([&] { return session->mainWindow() != 0; })) << "the window did not open";
     main = session->mainWindow();

@@ -47,7 +47,7 @@ struct Session {
     // The main window among them: the one of the window's size.
     unsigned long mainWindow() {
         for (unsigned long w : windows())
-            if (xd->bounds(w).size() == Size(440, 535)) return w;
+            if (xd->bounds(w).size() == Size{440, 535}) return w;
         return 0;
     }
     void xdotool(const std::vector<std::string>& args) {

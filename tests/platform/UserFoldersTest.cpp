@@ -12,7 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-UserFolders with(std::map<std::string, std::string> vars) {
+UserFolders with(const std::map<std::string, std::string>& vars) {
     return UserFolders([vars](const char* name) -> std::optional<std::string> {
         auto it = vars.find(name);
         if (it == vars.end()) return std::nullopt;

@@ -64,7 +64,7 @@ struct MainForm {
 
 // The next box that waits is answered with a key, after check has looked at it.
 void answerNextBox(test::HeadlessApp& h, Key k, unsigned mods = 0,
-                   std::function<void(Form&)> check = {}) {
+                   const std::function<void(Form&)>& check = {}) {
     h.app.setIdleHandler([&h, k, mods, check] {
         Form* box = h.app.modalForm();
         ASSERT_NE(box, nullptr);
