@@ -1,7 +1,5 @@
 #include "platform/Integers.h"
 
-#include <limits>
-
 #include "platform/Error.h"
 
 namespace lymn {
@@ -17,12 +15,6 @@ int digitValue(char c, int base) {
     if (base == 16 && c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (base == 16 && c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
-}
-
-int32_t checked(int64_t v) {
-    if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max())
-        throw Error("Integer overflow");
-    return static_cast<int32_t>(v);
 }
 
 }  // namespace
@@ -42,30 +34,26 @@ int32_t strToInt(std::string_view text) {
         i += 2;
     }
     if (i >= text.size()) invalid(text);
-    // The magnitude may reach 2^31 only for a negative number.
-    const int64_t limit = negative ? int64_t{1} << 31 : (int64_t{1} << 31) - 1;
     int64_t value = 0;
     for (; i < text.size(); ++i) {
         const int d = digitValue(text[i], base);
         if (d < 0) invalid(text);
         value = value * base + d;
-        if (value > limit) invalid(text);
+        // Far enough past the range for the test below; stopping here keeps 64 bits enough.
+        if (value > int64_t{1} << 32) invalid(text);
     }
-    return static_cast<int32_t>(negative ? -value : value);
+    if (negative) value = -value;
+    if (!fitsInt32(value)) invalid(text);
+    return static_cast<int32_t>(value);
 }
 
 std::string intToStr(int64_t value) {
     return std::to_string(value);
 }
 
-int32_t checkedAdd(int32_t a, int32_t b) {
-    return checked(int64_t{a} + b);
-}
-int32_t checkedSub(int32_t a, int32_t b) {
-    return checked(int64_t{a} - b);
-}
-int32_t checkedMul(int32_t a, int32_t b) {
-    return checked(int64_t{a} * b);
+int32_t checkedInt32(int64_t value) {
+    if (!fitsInt32(value)) throw Error("Integer overflow");
+    return static_cast<int32_t>(value);
 }
 
 }  // namespace lymn

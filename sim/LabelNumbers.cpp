@@ -1,9 +1,6 @@
 #include "sim/LabelNumbers.h"
 
-#include <limits>
-
 #include "editors/TFlatLabel.h"
-#include "platform/Error.h"
 #include "platform/Integers.h"
 
 namespace lymn::sim {
@@ -13,9 +10,12 @@ int32_t numberOf(const TFlatLabel& label) {
 }
 
 void writeNumber(TFlatLabel& label, int64_t value) {
-    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
-        throw Error("Integer overflow");
-    label.setCaption(intToStr(value));
+    label.setCaption(intToStr(checkedInt32(value)));
+}
+
+int32_t written(TFlatLabel& label, int64_t value) {
+    writeNumber(label, value);
+    return numberOf(label);
 }
 
 void addToNumber(TFlatLabel& label, int64_t delta) {

@@ -44,8 +44,7 @@ int32_t TADOQuery::fieldAsInteger(const std::string& field) const {
         case CellValue::Kind::Null:
             return 0;
         case CellValue::Kind::Integer:
-            if (v.integer < INT32_MIN || v.integer > INT32_MAX)
-                return strToInt(std::to_string(v.integer));
+            if (!fitsInt32(v.integer)) return strToInt(std::to_string(v.integer));
             return static_cast<int32_t>(v.integer);
         case CellValue::Kind::Real: {
             const double r = std::round(v.real);

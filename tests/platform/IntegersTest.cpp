@@ -47,12 +47,18 @@ TEST(Integers, RejectsEverythingElseWithTheConversionMessage) {
     EXPECT_EQ(errorOf("$80000000"), "'$80000000' is not a valid integer value");
 }
 
-TEST(Integers, ArithmeticRaisesInsteadOfOverflowing) {
-    EXPECT_EQ(checkedAdd(1, 2), 3);
-    EXPECT_EQ(checkedMul(-3, 7), -21);
-    EXPECT_THROW(checkedAdd(INT32_MAX, 1), Error);
-    EXPECT_THROW(checkedSub(INT32_MIN, 1), Error);
-    EXPECT_THROW(checkedMul(65536, 65536), Error);
+TEST(Integers, WiderResultsRaiseInsteadOfWrapping) {
+    EXPECT_EQ(checkedInt32(int64_t{INT32_MAX}), INT32_MAX);
+    EXPECT_EQ(checkedInt32(int64_t{INT32_MIN}), INT32_MIN);
+    EXPECT_EQ(checkedInt32(-21), -21);
+    try {
+        checkedInt32(int64_t{INT32_MAX} + 1);
+        ADD_FAILURE() << "no error";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "Integer overflow");
+    }
+    EXPECT_THROW(checkedInt32(int64_t{INT32_MIN} - 1), Error);
+    EXPECT_THROW(checkedInt32(int64_t{65536} * 65536), Error);
     EXPECT_EQ(intToStr(-42), "-42");
     EXPECT_EQ(intToStr(0), "0");
 }
