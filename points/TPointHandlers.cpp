@@ -9,6 +9,9 @@ namespace lymn::points {
 using sim::addToNumber;
 using sim::numberOf;
 
+// A point spent or taken back moves life, mana and defence by what one point gives.
+constexpr int64_t kOnePoint = 1;
+
 void TPointHandlers::laClick(Control&) {
     const auto& c = pointControls_;
     if (numberOf(*c.sxd) <= 0) return;
@@ -31,7 +34,7 @@ void TPointHandlers::taClick(Control&) {
     const auto& c = pointControls_;
     if (numberOf(*c.sxd) <= 0) return;
     addToNumber(*c.Labtp, 1);
-    addToNumber(*c.sm, 10);
+    addToNumber(*c.sm, sim::lifeOf(kOnePoint));
     addToNumber(*c.sxd, -1);
 }
 
@@ -39,7 +42,7 @@ void TPointHandlers::tdClick(Control&) {
     const auto& c = pointControls_;
     if (numberOf(*c.Labtp) <= pointSheet_.LevelTp) return;
     addToNumber(*c.Labtp, -1);
-    addToNumber(*c.sm, -10);
+    addToNumber(*c.sm, -sim::lifeOf(kOnePoint));
     addToNumber(*c.sxd, 1);
 }
 
@@ -47,7 +50,7 @@ void TPointHandlers::yaClick(Control&) {
     const auto& c = pointControls_;
     if (numberOf(*c.sxd) <= 0) return;
     addToNumber(*c.Labys, 1);
-    addToNumber(*c.fl, 10);
+    addToNumber(*c.fl, sim::manaOf(kOnePoint));
     addToNumber(*c.sxd, -1);
 }
 
@@ -55,7 +58,7 @@ void TPointHandlers::ydClick(Control&) {
     const auto& c = pointControls_;
     if (numberOf(*c.Labys) <= pointSheet_.LevelYs) return;
     addToNumber(*c.Labys, -1);
-    addToNumber(*c.fl, -10);
+    addToNumber(*c.fl, -sim::manaOf(kOnePoint));
     addToNumber(*c.sxd, 1);
 }
 
@@ -63,17 +66,17 @@ void TPointHandlers::jaClick(Control&) {
     const auto& c = pointControls_;
     if (numberOf(*c.sxd) <= 0) return;
     addToNumber(*c.Labjg, 1);
-    addToNumber(*c.fy, 2);
+    addToNumber(*c.fy, sim::defenceOf(kOnePoint));
     addToNumber(*c.sxd, -1);
-    sim::writeNumber(*c.tl, numberOf(*c.Labjg) / 2 + 100);
+    sim::writeNumber(*c.tl, sim::staminaOf(numberOf(*c.Labjg)));
 }
 
 void TPointHandlers::jdClick(Control&) {
     const auto& c = pointControls_;
     if (numberOf(*c.Labjg) <= pointSheet_.LevelJg) return;
     addToNumber(*c.Labjg, -1);
-    addToNumber(*c.fy, -2);
-    sim::writeNumber(*c.tl, numberOf(*c.Labjg) / 2 + 100);
+    addToNumber(*c.fy, -sim::defenceOf(kOnePoint));
+    sim::writeNumber(*c.tl, sim::staminaOf(numberOf(*c.Labjg)));
     addToNumber(*c.sxd, 1);
 }
 

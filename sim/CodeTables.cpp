@@ -3,9 +3,8 @@
 namespace lymn::sim {
 
 ProfessionGroup groupOfIndex(int itemIndex) {
-    if (itemIndex < 1 || itemIndex >= static_cast<int>(ProfessionTable.size()))
-        return ProfessionGroup::None;
-    return ProfessionTable[static_cast<size_t>(itemIndex)].group;
+    const ProfessionItem* item = chosenItem(ProfessionTable, itemIndex);
+    return item ? item->group : ProfessionGroup::None;
 }
 
 ProfessionGroup groupOfCode(std::string_view code) {

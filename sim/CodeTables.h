@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace lymn::sim {
@@ -43,6 +44,14 @@ inline constexpr std::array<AppearanceItem, 21> AppearanceTable = {{
     {"qlnv", "情侣(女)", 14}, {"xjby", "小家碧玉", 15}, {"zxn", "针线女", 16},
     {"zh", "壮汉", 17},       {"xc", "秀才", 18},       {"nf", "农夫", 19},
 }};
+
+// The item a picker's item index chooses: none for the placeholder (0), no item (-1) or an index
+// past the table.
+template <class Item, size_t N>
+constexpr const Item* chosenItem(const std::array<Item, N>& table, int itemIndex) {
+    if (itemIndex < 1 || itemIndex >= static_cast<int>(N)) return nullptr;
+    return &table[static_cast<size_t>(itemIndex)];
+}
 
 // The group of a profession picker item index (1, 2 Warrior; 3, 4 Mage; 5, 6 Ranger;
 // 7, 8 Talisman); any other index has none.

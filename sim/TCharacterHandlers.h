@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "sim/CharacterControls.h"
 #include "sim/CharacterSheet.h"
@@ -35,9 +34,6 @@ class TCharacterHandlers {
     void GrowMage();
     void GrowWarrior();
     void GrowTalisman();
-    // The query text of a lookup.
-    static std::string queryText(const std::string& professionCode,
-                                 const std::string& appearanceCode);
 
     CharacterSheet Sheet;
 
