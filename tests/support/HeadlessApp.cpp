@@ -2,48 +2,12 @@
 
 namespace lymn::test {
 
-HeadlessApp::HeadlessApp() : app(backend) {
+// The user only keeps a reference to the backend made just after it.
+HeadlessApp::HeadlessApp() : SimulatedUser(backend), app(backend) {
     app.setTitle("test");
     app.setBoxHandler([this](BoxKind kind, const std::string& caption, const std::string& text) {
         boxes.push_back({kind, caption, text});
     });
-}
-
-void HeadlessApp::click(Form& f, Point p) {
-    press(f, p);
-    release(f, p);
-}
-
-void HeadlessApp::press(Form& f, Point p) {
-    backend.mouseMove(f.window().id(), p);
-    backend.mouseDown(f.window().id(), p);
-    app.processMessages();
-}
-
-void HeadlessApp::move(Form& f, Point p) {
-    backend.mouseMove(f.window().id(), p);
-    app.processMessages();
-}
-
-void HeadlessApp::release(Form& f, Point p) {
-    backend.mouseUp(f.window().id(), p);
-    app.processMessages();
-}
-
-void HeadlessApp::key(Form& f, Key k, unsigned mods) {
-    backend.keyDown(f.window().id(), k, mods);
-    backend.keyUp(f.window().id(), k, mods);
-    app.processMessages();
-}
-
-void HeadlessApp::type(Form& f, const std::string& text) {
-    backend.text(f.window().id(), text);
-    app.processMessages();
-}
-
-Point HeadlessApp::centre(const Control& c) {
-    const Rect r = c.formRect();
-    return {r.left + r.width() / 2, r.top + r.height() / 2};
 }
 
 std::vector<std::string> HeadlessApp::boxTexts() const {

@@ -6,11 +6,13 @@
 #include "platform/Application.h"
 #include "platform/Form.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "platform/headless/SimulatedUser.h"
 
 namespace lymn::test {
 
-// A headless application whose boxes are recorded, for the tests.
-struct HeadlessApp {
+// A headless application whose boxes are recorded, and the user at its mouse and keyboard
+// (click, press, move, release, key, type on a form), for the tests.
+struct HeadlessApp : SimulatedUser {
     struct Box {
         BoxKind kind;
         std::string caption;
@@ -19,15 +21,6 @@ struct HeadlessApp {
 
     HeadlessApp();
 
-    // Mouse and key input to a form, processed at once.
-    void click(Form& f, Point p);
-    void press(Form& f, Point p);
-    void move(Form& f, Point p);
-    void release(Form& f, Point p);
-    void key(Form& f, Key k, unsigned mods = 0);
-    void type(Form& f, const std::string& text);
-    // Centre of a control, in its form's coordinates.
-    static Point centre(const Control& c);
     std::vector<std::string> boxTexts() const;
 
     HeadlessBackend backend;

@@ -7,11 +7,12 @@
 
 #include "app/Program.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "platform/headless/SimulatedUser.h"
 #include "tests/support/Pixels.h"
 
 namespace lymn::test {
 
-// The real window, shown on the headless backend, with input helpers in window coordinates.
+// The real window, shown on the headless backend, with its user acting in window coordinates.
 class WindowFixture : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -39,31 +40,15 @@ class WindowFixture : public ::testing::Test {
         form().present();
         return form().frame();
     }
-    void move(Point p) {
-        backend.mouseMove(form().window().id(), p);
-        app().processMessages();
-    }
-    void press(Point p, int clicks = 1) {
-        move(p);
-        backend.mouseDown(form().window().id(), p, MouseButton::Left, clicks);
-        app().processMessages();
-    }
-    void release(Point p) {
-        move(p);
-        backend.mouseUp(form().window().id(), p);
-        app().processMessages();
-    }
-    void click(Point p) {
-        press(p);
-        release(p);
-    }
-    Point centreOf(const std::string& name) {
-        const Rect r = form().control(name).formRect();
-        return {r.left + r.width() / 2, r.top + r.height() / 2};
-    }
+    void move(Point p) { user.move(form(), p); }
+    void press(Point p, int clicks = 1) { user.press(form(), p, clicks); }
+    void release(Point p) { user.release(form(), p); }
+    void click(Point p) { user.click(form(), p); }
+    Point centreOf(const std::string& name) { return SimulatedUser::centre(form().control(name)); }
 
     std::filesystem::path dir;
     HeadlessBackend backend;
+    SimulatedUser user{backend};
     std::unique_ptr<Program> program;
     std::vector<std::string> boxes;
 };
