@@ -11,6 +11,7 @@
 #include "platform/Error.h"
 #include "platform/PngWriter.h"
 #include "platform/Utf8.h"
+#include "sim/CodeTables.h"
 
 namespace lymn::tools {
 
@@ -23,16 +24,20 @@ std::vector<std::string> splitWords(const std::string& line) {
     return words;
 }
 
+// What follows the first word and one blank, kept as it stands; none when the word ends the
+// line. start is where the first word begins.
+std::optional<std::string> textAfterWord(const std::string& line, size_t start) {
+    const size_t end = line.find_first_of(" \t", start);
+    if (end == std::string::npos) return std::nullopt;
+    return line.substr(end + 1);
+}
+
 bool toInt(const std::string& s, int& out) {
     if (s.empty() || s.size() > 9) return false;
     for (char c : s)
         if (c < '0' || c > '9') return false;
     out = std::stoi(s);
     return true;
-}
-
-Point centre(const Rect& r) {
-    return {r.left + r.width() / 2, r.top + r.height() / 2};
 }
 
 const std::map<std::string, Key> kKeys = {
@@ -52,6 +57,11 @@ const std::map<std::string, Key> kKeys = {
     {"Delete", Key::Delete},
     {"F4", Key::F4},
 };
+
+// The key that types a character, Key::None for one no key of ours types.
+Key keyOf(char32_t ch) {
+    return ch < 127 ? Key(std::tolower(static_cast<int>(ch))) : Key::None;
+}
 
 }  // namespace
 
@@ -82,10 +92,9 @@ bool Driver::run(const std::string& raw) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     const auto first = line.find_first_not_of(" \t");
     if (first == std::string::npos || line[first] == '#') return true;
-    const auto words = splitWords(line);
     bool ok = false;
     try {
-        ok = command(words);
+        ok = command({splitWords(line), textAfterWord(line, first)});
     } catch (const Error& e) {
         err_ << "lymn-drive: line " << line_ << ": " << e.what() << "\n";
         return false;
@@ -95,156 +104,164 @@ bool Driver::run(const std::string& raw) {
     return ok;
 }
 
-void Driver::press(Form& f, Point p) {
-    backend_.mouseMove(f.window().id(), p);
-    backend_.mouseDown(f.window().id(), p);
-    application().processMessages();
+bool Driver::command(const Line& line) {
+    static const std::map<std::string, Command> kCommands = {
+        {"pick", &Driver::pick},           {"level", &Driver::level},   {"type", &Driver::type},
+        {"backspace", &Driver::backspace}, {"spin", &Driver::spin},     {"hold", &Driver::hold},
+        {"click", &Driver::click},         {"press", &Driver::pointer}, {"move", &Driver::pointer},
+        {"release", &Driver::pointer},     {"key", &Driver::key},       {"wait", &Driver::wait},
+        {"dump", &Driver::dump},           {"sheet", &Driver::sheet},   {"index", &Driver::index},
+        {"closed", &Driver::closed},       {"shot", &Driver::shot},
+    };
+    const auto it = kCommands.find(line.words[0]);
+    return it != kCommands.end() && (this->*(it->second))(line);
 }
 
-void Driver::release(Form& f, Point p) {
-    backend_.mouseMove(f.window().id(), p);
-    backend_.mouseUp(f.window().id(), p);
-    application().processMessages();
+// pick js|zy INDEX: the item chosen from the picker's open list.
+bool Driver::pick(const Line& line) {
+    const auto& w = line.words;
+    int index = 0;
+    if (w.size() != 3 || (w[1] != "js" && w[1] != "zy") || !toInt(w[2], index)) return false;
+    const size_t count = w[1] == "js" ? sim::AppearanceTable.size() : sim::ProfessionTable.size();
+    if (static_cast<size_t>(index) >= count) return false;
+    openAndPick(w[1], index);
+    return true;
 }
 
-void Driver::click(Form& f, Point p) {
-    press(f, p);
-    release(f, p);
-}
-
-void Driver::pick(const std::string& which, int index) {
+void Driver::openAndPick(const std::string& which, int index) {
     auto& box = form().control<TFlatImageComboBox>(which == "js" ? "ImageBoxJs" : "ImageBoxZy");
-    if (!box.droppedDown()) click(form(), centre(box.formRect()));
+    if (!box.droppedDown()) user_.click(form(), SimulatedUser::centre(box));
     TFlatDropDownList* list = box.list();
     if (!list || !box.droppedDown()) throw Error("the list did not open");
     // Scroll with the scroll bar's arrows until the row shows.
     for (int guard = 0; list->rowRect(index).empty() && guard < 100; ++guard) {
         TFlatScrollBar& bar = *list->scrollBar();
         const Rect arrow = index < list->topIndex() ? bar.upArrow() : bar.downArrow();
-        click(*list, centre(arrow.translated(bar.bounds().topLeft())));
+        user_.click(*list, SimulatedUser::centre(arrow.translated(bar.bounds().topLeft())));
     }
-    const Point p = centre(list->rowRect(index));
-    backend_.mouseMove(list->window().id(), p);
-    application().processMessages();
-    click(*list, p);
+    const Point p = SimulatedUser::centre(list->rowRect(index));
+    user_.move(*list, p);
+    user_.click(*list, p);
 }
 
-void Driver::focusRank() {
-    auto& rank = form().control<TFlatTextEdit>("EdtRank");
-    if (!rank.hasEditFocus()) click(form(), centre(rank.innerEdit().formRect()));
+// level TEXT: the level edit's whole text replaced by TEXT in one paste.
+bool Driver::level(const Line& line) {
+    focusRank();
+    backend_.setClipboardText(line.text.value_or(""));
+    selectAllOfRank();
+    user_.key(form(), Key('v'), mods::Ctrl);
+    return true;
 }
 
-Point Driver::spinPoint(const std::string& which) {
-    auto& spin = form().control<TFlatSpinButton>("flatSpinButton1");
-    const Rect r = spin.buttonRect(which == "up" ? TFlatSpinButton::Button::Up
-                                                 : TFlatSpinButton::Button::Down);
-    return centre(r.translated(spin.formRect().topLeft()));
-}
-
-bool Driver::command(const std::vector<std::string>& w) {
-    const std::string& c = w[0];
-    const size_t n = w.size();
-    int a = 0, b = 0;
-    const uint32_t win = form().window().id();
-    if (c == "pick" && n == 3 && (w[1] == "js" || w[1] == "zy") && toInt(w[2], a)) {
-        const int count = w[1] == "js" ? 21 : 9;
-        if (a >= count) return false;
-        pick(w[1], a);
-    } else if (c == "level" && n <= 2) {
-        focusRank();
-        backend_.setClipboardText(n == 2 ? w[1] : "");
-        backend_.keyDown(win, Key('a'), mods::Ctrl);
-        backend_.keyUp(win, Key('a'), mods::Ctrl);
-        backend_.keyDown(win, Key('v'), mods::Ctrl);
-        backend_.keyUp(win, Key('v'), mods::Ctrl);
-    } else if (c == "type" && n == 2) {
-        focusRank();
-        backend_.keyDown(win, Key('a'), mods::Ctrl);
-        backend_.keyUp(win, Key('a'), mods::Ctrl);
-        application().processMessages();
-        for (char32_t ch : utf8Decode(w[1])) {
-            std::string s;
-            utf8Append(s, ch);
-            const Key k = ch < 127 ? Key(std::tolower(static_cast<int>(ch))) : Key::None;
-            if (k != Key::None) backend_.keyDown(win, k);
-            backend_.text(win, s);
-            if (k != Key::None) backend_.keyUp(win, k);
-            application().processMessages();
-        }
-    } else if (c == "backspace" && n == 1) {
-        focusRank();
-        backend_.keyDown(win, Key::End);
-        backend_.keyUp(win, Key::End);
-        backend_.keyDown(win, Key::Backspace);
-        backend_.keyUp(win, Key::Backspace);
-    } else if (c == "spin" && (n == 2 || n == 3) && (w[1] == "up" || w[1] == "down") &&
-               (n == 2 || toInt(w[2], a))) {
-        const int times = n == 3 ? a : 1;
-        for (int i = 0; i < times; ++i) click(form(), spinPoint(w[1]));
-    } else if (c == "hold" && n == 3 && (w[1] == "up" || w[1] == "down") && toInt(w[2], a)) {
-        const Point p = spinPoint(w[1]);
-        press(form(), p);
-        application().runFor(a);
-        release(form(), p);
-    } else if (c == "click" && n == 2) {
-        click(form(), centre(form().control(w[1]).formRect()));
-    } else if ((c == "press" || c == "move" || c == "release") && n == 3 && toInt(w[1], a) &&
-               toInt(w[2], b)) {
-        if (c == "press")
-            press(form(), {a, b});
-        else if (c == "release")
-            release(form(), {a, b});
+// type TEXT: TEXT typed over the level edit's whole text, key by key.
+bool Driver::type(const Line& line) {
+    if (!line.text || line.text->empty()) return false;
+    focusRank();
+    selectAllOfRank();
+    for (char32_t ch : utf8Decode(*line.text)) {
+        std::string s;
+        utf8Append(s, ch);
+        const Key k = keyOf(ch);
+        if (k == Key::None)
+            user_.type(form(), s);
         else
-            backend_.mouseMove(win, {a, b});
-    } else if (c == "key" && n == 2) {
-        std::string name = w[1];
-        unsigned modifiers = 0;
-        for (auto [prefix, m] :
-             {std::pair{"Shift+", mods::Shift}, {"Ctrl+", mods::Ctrl}, {"Alt+", mods::Alt}})
-            if (name.rfind(prefix, 0) == 0 && name.size() > std::string(prefix).size()) {
-                modifiers |= m;
-                name = name.substr(std::string(prefix).size());
-            }
-        auto it = kKeys.find(name);
-        if (it != kKeys.end()) {
-            backend_.keyDown(win, it->second, modifiers);
-            backend_.keyUp(win, it->second, modifiers);
-        } else if (name.size() == 1 && name[0] > 32 && name[0] < 127) {
-            const Key k = Key(std::tolower(static_cast<unsigned char>(name[0])));
-            backend_.keyDown(win, k, modifiers);
-            if (!(modifiers & (mods::Ctrl | mods::Alt))) backend_.text(win, name);
-            backend_.keyUp(win, k, modifiers);
-        } else {
-            return false;
-        }
-    } else if (c == "wait" && n == 2 && toInt(w[1], a)) {
-        application().runFor(a);
-    } else if (c == "dump" && n == 1) {
-        dump();
-    } else if (c == "sheet" && n == 1) {
-        sheet();
-    } else if (c == "index" && n == 1) {
-        out_ << "ImageBoxJs=" << form().controls().ImageBoxJs->ItemIndex() << "\n";
-        out_ << "ImageBoxZy=" << form().controls().ImageBoxZy->ItemIndex() << "\n";
-    } else if (c == "closed" && n == 1) {
-        out_ << "closed=" << (form().closed() ? "yes" : "no") << "\n";
-    } else if (c == "shot" && n == 2) {
-        form().present();
-        png::write(form().frame(), w[1]);
-    } else {
-        return false;
+            user_.key(form(), k, 0, s);
     }
     return true;
 }
 
-void Driver::dump() {
+bool Driver::backspace(const Line& line) {
+    if (line.words.size() != 1) return false;
+    focusRank();
+    user_.key(form(), Key::End);
+    user_.key(form(), Key::Backspace);
+    return true;
+}
+
+// spin up|down [TIMES]
+bool Driver::spin(const Line& line) {
+    const auto& w = line.words;
+    int times = 1;
+    if (w.size() < 2 || w.size() > 3 || (w[1] != "up" && w[1] != "down") ||
+        (w.size() == 3 && !toInt(w[2], times)))
+        return false;
+    for (int i = 0; i < times; ++i) user_.click(form(), spinPoint(w[1]));
+    return true;
+}
+
+// hold up|down MS: a spin button held down for MS milliseconds.
+bool Driver::hold(const Line& line) {
+    const auto& w = line.words;
+    int ms = 0;
+    if (w.size() != 3 || (w[1] != "up" && w[1] != "down") || !toInt(w[2], ms)) return false;
+    const Point p = spinPoint(w[1]);
+    user_.press(form(), p);
+    application().runFor(ms);
+    user_.release(form(), p);
+    return true;
+}
+
+// click NAME: a click on the centre of the control of that name.
+bool Driver::click(const Line& line) {
+    if (line.words.size() != 2) return false;
+    user_.click(form(), SimulatedUser::centre(form().control(line.words[1])));
+    return true;
+}
+
+// press|move|release X Y, in window coordinates.
+bool Driver::pointer(const Line& line) {
+    const auto& w = line.words;
+    Point p;
+    if (w.size() != 3 || !toInt(w[1], p.x) || !toInt(w[2], p.y)) return false;
+    if (w[0] == "press")
+        user_.press(form(), p);
+    else if (w[0] == "release")
+        user_.release(form(), p);
+    else
+        user_.move(form(), p);
+    return true;
+}
+
+// key [Shift+][Ctrl+][Alt+]NAME: a named key, or a printable character's key.
+bool Driver::key(const Line& line) {
+    if (line.words.size() != 2) return false;
+    std::string name = line.words[1];
+    unsigned modifiers = 0;
+    for (auto [prefix, m] :
+         {std::pair{"Shift+", mods::Shift}, {"Ctrl+", mods::Ctrl}, {"Alt+", mods::Alt}})
+        if (name.rfind(prefix, 0) == 0 && name.size() > std::string(prefix).size()) {
+            modifiers |= m;
+            name = name.substr(std::string(prefix).size());
+        }
+    if (auto it = kKeys.find(name); it != kKeys.end()) {
+        user_.key(form(), it->second, modifiers);
+        return true;
+    }
+    if (name.size() != 1 || name[0] <= 32 || name[0] >= 127) return false;
+    // With Ctrl or Alt held a key types nothing.
+    const bool types = !(modifiers & (mods::Ctrl | mods::Alt));
+    user_.key(form(), keyOf(static_cast<char32_t>(name[0])), modifiers, types ? name : "");
+    return true;
+}
+
+bool Driver::wait(const Line& line) {
+    int ms = 0;
+    if (line.words.size() != 2 || !toInt(line.words[1], ms)) return false;
+    application().runFor(ms);
+    return true;
+}
+
+bool Driver::dump(const Line& line) {
+    if (line.words.size() != 1) return false;
     out_ << "EdtRank=" << form().controls().EdtRank->text() << "\n";
     for (const char* name : {"Labll", "Labtp", "Labys", "Labjg", "sxd", "kxd", "Labds", "Labmh",
                              "Labls", "Labxr", "sm", "fl", "sq", "tl", "gjl", "shl", "fy", "fsxg"})
         out_ << name << "=" << form().control<TFlatLabel>(name).caption() << "\n";
+    return true;
 }
 
-void Driver::sheet() {
+bool Driver::sheet(const Line& line) {
+    if (line.words.size() != 1) return false;
     const sim::CharacterSheet& s = form().Sheet;
     out_ << "ProfessionCode=" << s.ProfessionCode << "\nAppearanceCode=" << s.AppearanceCode
          << "\n";
@@ -255,6 +272,45 @@ void Driver::sheet() {
         {"BaseYs", s.BaseYs},       {"BaseJg", s.BaseJg},        {"BaseLife", s.BaseLife},
         {"BaseMana", s.BaseMana},   {"BaseAttack", s.BaseAttack}};
     for (auto& [name, v] : numbers) out_ << name << "=" << v << "\n";
+    return true;
+}
+
+bool Driver::index(const Line& line) {
+    if (line.words.size() != 1) return false;
+    out_ << "ImageBoxJs=" << form().controls().ImageBoxJs->ItemIndex() << "\n";
+    out_ << "ImageBoxZy=" << form().controls().ImageBoxZy->ItemIndex() << "\n";
+    return true;
+}
+
+bool Driver::closed(const Line& line) {
+    if (line.words.size() != 1) return false;
+    out_ << "closed=" << (form().closed() ? "yes" : "no") << "\n";
+    return true;
+}
+
+// shot FILE: the window's picture as a PNG file.
+bool Driver::shot(const Line& line) {
+    if (line.words.size() != 2) return false;
+    form().present();
+    png::write(form().frame(), line.words[1]);
+    return true;
+}
+
+void Driver::focusRank() {
+    auto& rank = form().control<TFlatTextEdit>("EdtRank");
+    if (!rank.hasEditFocus())
+        user_.click(form(), SimulatedUser::centre(rank.innerEdit().formRect()));
+}
+
+void Driver::selectAllOfRank() {
+    user_.key(form(), Key('a'), mods::Ctrl);
+}
+
+Point Driver::spinPoint(const std::string& which) {
+    auto& spin = form().control<TFlatSpinButton>("flatSpinButton1");
+    const Rect r = spin.buttonRect(which == "up" ? TFlatSpinButton::Button::Up
+                                                 : TFlatSpinButton::Button::Down);
+    return SimulatedUser::centre(r.translated(spin.formRect().topLeft()));
 }
 
 }  // namespace lymn::tools

@@ -3,12 +3,14 @@
 #include <filesystem>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "app/Program.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "platform/headless/SimulatedUser.h"
 
 namespace lymn::tools {
 
@@ -25,20 +27,41 @@ class Driver {
     // Runs one line; false (after a message on the error stream) when it is not a command.
     bool run(const std::string& line);
     TFormLy& form() { return *program_->form(); }
-    Application& application() { return program_->application(); }
 
   private:
-    bool command(const std::vector<std::string>& words);
-    void click(Form& f, Point p);
-    void press(Form& f, Point p);
-    void release(Form& f, Point p);
-    void pick(const std::string& which, int index);
+    // A command line: its words, and the text after the command word and one blank, verbatim
+    // (none when the line ends with the word).
+    struct Line {
+        std::vector<std::string> words;
+        std::optional<std::string> text;
+    };
+    using Command = bool (Driver::*)(const Line&);
+
+    Application& application() { return program_->application(); }
+    bool command(const Line& line);
+    bool pick(const Line& line);
+    bool level(const Line& line);
+    bool type(const Line& line);
+    bool backspace(const Line& line);
+    bool spin(const Line& line);
+    bool hold(const Line& line);
+    bool click(const Line& line);
+    bool pointer(const Line& line);
+    bool key(const Line& line);
+    bool wait(const Line& line);
+    bool dump(const Line& line);
+    bool sheet(const Line& line);
+    bool index(const Line& line);
+    bool closed(const Line& line);
+    bool shot(const Line& line);
+
+    void openAndPick(const std::string& which, int index);
     void focusRank();
+    void selectAllOfRank();
     Point spinPoint(const std::string& which);
-    void dump();
-    void sheet();
 
     HeadlessBackend backend_;
+    SimulatedUser user_{backend_};
     std::ostream& out_;
     std::ostream& err_;
     std::unique_ptr<Program> program_;
