@@ -5,6 +5,7 @@
 #include "platform/Application.h"
 #include "platform/Error.h"
 #include "platform/Form.h"
+#include "platform/Occlusion.h"
 
 namespace lymn {
 
@@ -306,67 +307,25 @@ void Control::invalidate(const Rect& local) {
 
 void Control::paint(Canvas&) {}
 
-void Control::coveredParts(Point offset, const Rect& limit, std::vector<Rect>& out,
-                           int depth) const {
-    for (const auto& c : children_) {
-        if (!c->visible_) continue;
-        const Rect r = c->bounds_.translated(offset).intersected(limit);
-        if (r.empty()) continue;
-        if (c->opaque())
-            out.push_back(r);
-        else if (depth < 4)
-            c->coveredParts(offset + c->bounds_.topLeft(), r, out, depth + 1);
-    }
-}
-
 void Control::paintTree(Canvas& canvas) {
     CanvasSaver saver(canvas);
     canvas.intersectClip(clientRect());
     if (canvas.clipEmpty()) return;
+    const Rect clip = canvas.clip();
+    const Occlusion occlusion(*this);
     // This control paints only what its opaque descendants leave uncovered.
-    std::vector<Rect> visible{canvas.clip()};
-    std::vector<Rect> covered;
-    coveredParts({0, 0}, visible.front(), covered);
-    for (const Rect& c : covered) {
-        std::vector<Rect> rest;
-        for (const Rect& v : visible)
-            for (const Rect& part : subtract(v, c)) rest.push_back(part);
-        visible = std::move(rest);
-        if (visible.empty()) break;
-    }
-    for (const Rect& v : visible) {
+    for (const Rect& part : occlusion.exposedParts(clip)) {
         CanvasSaver piece(canvas);
-        canvas.intersectClip(v);
+        canvas.intersectClip(part);
         paint(canvas);
     }
     for (size_t i = 0; i < children_.size(); ++i) {
         const auto& c = children_[i];
-        if (!c->visible_ || hiddenBySiblings(i, canvas.clip())) continue;
+        if (!c->visible_ || occlusion.childHidden(i, clip)) continue;
         CanvasSaver childSaver(canvas);
         canvas.translate(c->bounds_.topLeft());
         c->paintTree(canvas);
     }
-}
-
-bool Control::hiddenBySiblings(size_t index, const Rect& clip) const {
-    // A child whose part of the area is covered by opaque siblings above it is not painted.
-    const Rect mine = children_[index]->bounds_.intersected(clip);
-    if (mine.empty()) return true;
-    std::vector<Rect> cover;
-    for (size_t j = index + 1; j < children_.size(); ++j) {
-        const Control& above = *children_[j];
-        if (!above.visible_) continue;
-        if (above.opaque()) {
-            if (above.bounds_.contains(mine)) return true;
-            continue;
-        }
-        // A see-through sibling hides it only where one of its opaque descendants does.
-        cover.clear();
-        above.coveredParts(above.bounds_.topLeft(), above.bounds_.intersected(mine), cover);
-        for (const Rect& r : cover)
-            if (r.contains(mine)) return true;
-    }
-    return false;
 }
 
 void Control::paintParentBackground(Canvas& canvas) {

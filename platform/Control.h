@@ -117,11 +117,8 @@ class Control {
     // Draws this control in its own coordinates; the children are drawn after it.
     virtual void paint(Canvas& canvas);
     // Whether the control's paint covers every pixel of its bounds (what lies under it need
-    // not be painted).
+    // not be painted; see Occlusion).
     virtual bool opaque() const { return false; }
-    // The parts of this control's area (in its coordinates) that opaque children, or opaque
-    // descendants of transparent ones, cover.
-    void coveredParts(Point offset, const Rect& limit, std::vector<Rect>& out, int depth = 0) const;
     // Paints this control and its children into a canvas positioned at its origin.
     void paintTree(Canvas& canvas);
     // The parent paints its own background and content under this control into the canvas,
@@ -183,7 +180,6 @@ class Control {
     void propagateParentFont();
 
   private:
-    bool hiddenBySiblings(size_t index, const Rect& clip) const;
     // Sets the bounds on behalf of the parent's alignment, without realigning the parent.
     void alignTo(const Rect& r);
 

@@ -50,10 +50,6 @@ Cursor borderCursor(HitTest h) {
     }
 }
 
-bool touches(const Rect& a, const Rect& b) {
-    return a.inflated(1, 1).intersects(b);
-}
-
 }  // namespace
 
 Form::Form(Application& app, WindowKind kind) : Control(nullptr), app_(app), kind_(kind) {
@@ -294,27 +290,7 @@ void Form::focusNext(bool forward) {
 }
 
 void Form::invalidateRect(const Rect& r) {
-    Rect add = r.intersected(clientRect());
-    if (add.empty()) return;
-    // Merge with every rectangle it touches, until none is left to merge.
-    bool merged = true;
-    while (merged) {
-        merged = false;
-        for (auto it = dirty_.begin(); it != dirty_.end(); ++it) {
-            if (touches(*it, add)) {
-                add = add.united(*it);
-                dirty_.erase(it);
-                merged = true;
-                break;
-            }
-        }
-    }
-    dirty_.push_back(add);
-    if (dirty_.size() > 16) {
-        Rect all;
-        for (auto& d : dirty_) all = all.united(d);
-        dirty_ = {all};
-    }
+    dirty_.add(r.intersected(clientRect()));
 }
 
 void Form::compose() {
@@ -322,7 +298,7 @@ void Form::compose() {
     // built allocates its frame once.
     if (frame_.width() != width() || frame_.height() != height())
         frame_.resize(width(), height(), color());
-    for (const Rect& r : dirty_) {
+    for (const Rect& r : dirty_.rects()) {
         Canvas canvas(frame_, &app_.fonts());
         canvas.intersectClip(r);
         paintTree(canvas);
@@ -332,7 +308,7 @@ void Form::compose() {
 void Form::present() {
     if (dirty_.empty()) return;
     compose();
-    if (windowShown_) window_->present(frame_, dirty_);
+    if (windowShown_) window_->present(frame_, dirty_.rects());
     dirty_.clear();
 }
 

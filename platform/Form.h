@@ -8,6 +8,7 @@
 
 #include "platform/Backend.h"
 #include "platform/Control.h"
+#include "platform/DirtyRegion.h"
 
 namespace lymn {
 
@@ -181,7 +182,7 @@ class Form : public Control {
     Tracking tracking_;
     bool systemMove_ = false;
     Bitmap frame_;
-    std::vector<Rect> dirty_;
+    DirtyRegion dirty_;
     std::unique_ptr<HintWindow> hint_;
     Form* owner_ = nullptr;
 };
