@@ -68,8 +68,4 @@ std::string ConnectionString::value(const std::string& key) const {
     return it == values_.end() ? std::string{} : it->second;
 }
 
-bool ConnectionString::has(const std::string& key) const {
-    return values_.count(lower(key)) > 0;
-}
-
 }  // namespace lymn::store

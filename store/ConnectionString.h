@@ -18,7 +18,6 @@ class ConnectionString {
     explicit ConnectionString(const std::string& text);
     // The value of a key, or empty.
     std::string value(const std::string& key) const;
-    bool has(const std::string& key) const;
 
   private:
     std::map<std::string, std::string> values_;  // lower-case keys

@@ -158,16 +158,4 @@ std::vector<std::string> buildDataFile(const CsvTable& csv, const CodeSets& code
     return warnings;
 }
 
-void writeSqlFile(const std::filesystem::path& out, const std::vector<std::string>& statements,
-                  const HeaderBlock& header) {
-    files::remove(out);
-    {
-        Database db(out);
-        for (const auto& sql : statements) db.exec(sql);
-    }
-    auto fd = files::openExistingExclusive(out);
-    if (!fd || !files::writeAt(fd->get(), 0, header))
-        throw Error("Cannot open file " + out.string());
-}
-
 }  // namespace lymn::store

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "store/CsvTable.h"
-#include "store/DataFileHeader.h"
 
 namespace lymn::store {
 
@@ -33,14 +32,5 @@ inline constexpr const char* kColumns[] = {"zy", "js", "ll", "tp", "ys", "jg"};
 // when strict is set.
 std::vector<std::string> buildDataFile(const CsvTable& csv, const CodeSets& codes,
                                        const std::filesystem::path& out, bool strict);
-
-}  // namespace lymn::store
-
-namespace lymn::store {
-
-// Writes a database file from SQL statements and puts the header block into its first 16 bytes
-// (for tests and tools that need files the builder would refuse).
-void writeSqlFile(const std::filesystem::path& out, const std::vector<std::string>& statements,
-                  const HeaderBlock& header);
 
 }  // namespace lymn::store

@@ -18,7 +18,6 @@ class TADOConnection {
     const std::string& name() const { return name_; }
     const std::string& connectionString() const { return connectionString_; }
     void setConnectionString(const std::string& s) { connectionString_ = s; }
-    bool loginPrompt() const { return false; }
 
     // Raises an error naming the file and saying what is wrong with it when the connection
     // cannot be made.

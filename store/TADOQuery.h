@@ -27,7 +27,6 @@ class TADOQuery {
     void Open();
     void Close() { result_.reset(); }
     bool Active() const { return result_.has_value(); }
-    bool Eof() const { return !result_ || result_->rows.empty(); }
     // FieldByName(name).AsInteger: the name matched ignoring letter case; a missing field raises
     // "<query>: Field '<name>' not found".
     int32_t fieldAsInteger(const std::string& field) const;

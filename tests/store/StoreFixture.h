@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -9,7 +10,6 @@
 #include <vector>
 
 #include "platform/Files.h"
-#include "store/DataFileBuilder.h"
 #include "store/DataFileHeader.h"
 
 namespace lymn::test {
@@ -45,11 +45,19 @@ class StoreFixture : public ::testing::Test {
     void writeText(const fs::path& p, const std::string& s) {
         std::ofstream(p, std::ios::binary) << s;
     }
-    // A data file with the given statements and header.
+    // A data file with the given statements and header, such as the builder would refuse.
     fs::path sqlFile(const std::string& name, const std::vector<std::string>& statements,
                      const store::HeaderBlock& header = store::kStandardSignature) {
-        store::writeSqlFile(dir / name, statements, header);
-        return dir / name;
+        const fs::path out = dir / name;
+        sqlite3* db = nullptr;
+        EXPECT_EQ(sqlite3_open(out.c_str(), &db), SQLITE_OK) << out;
+        for (const auto& sql : statements)
+            EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK)
+                << sql << ": " << sqlite3_errmsg(db);
+        sqlite3_close(db);
+        auto fd = files::openExistingExclusive(out);
+        EXPECT_TRUE(fd && files::writeAt(fd->get(), 0, header)) << out;
+        return out;
     }
 
     fs::path dir;
