@@ -251,7 +251,7 @@ void Control::setFocus() {
 
 bool Control::mouseInside() const {
     const Form* f = form();
-    return f && f->hoverControl() == this;
+    return f && isAncestorOf(f->hoverControl());
 }
 
 void Control::setCapture() {

@@ -341,8 +341,16 @@ void Form::updateHover(Control* now) {
     if (now == hover_) return;
     Control* old = hover_;
     hover_ = now;
-    if (old) old->mouseLeave();
-    if (hover_ == now && now) now->mouseEnter();
+    // A control stays hovered while the pointer is over it or over one of its children: only
+    // the controls the pointer has left hear a leave (the innermost first), and only those it
+    // has come into hear an enter (the outermost first).
+    std::vector<Control*> left, entered;
+    for (Control* c = old; c && !c->isAncestorOf(now); c = c->parent()) left.push_back(c);
+    for (Control* c = now; c && !c->isAncestorOf(old); c = c->parent()) entered.push_back(c);
+    // A handler may move the hover on; the controls after it are then the next move's to tell.
+    for (auto it = left.begin(); it != left.end() && hover_ == now; ++it) (*it)->mouseLeave();
+    for (auto it = entered.rbegin(); it != entered.rend() && hover_ == now; ++it)
+        (*it)->mouseEnter();
     hideHint();
     if (hover_ && hover_->showHint() && !hover_->hint().empty())
         app_.setTimer(this, kHintTimer, kHintDelay);
@@ -566,7 +574,8 @@ void Form::controlDestroyed(Control* c) {
 void Form::controlHidden(Control* c) {
     if (focused_ && c->isAncestorOf(focused_)) setFocusedControl(nullptr);
     if (capture_ && c->isAncestorOf(capture_)) setCaptureControl(nullptr);
-    if (hover_ && c->isAncestorOf(hover_)) updateHover(nullptr);
+    // The pointer is still over the hidden control's parent.
+    if (hover_ && c->isAncestorOf(hover_)) updateHover(c->parent());
 }
 
 void Form::finishLoading() {

@@ -148,6 +148,52 @@ TEST(Form, MouseGoesToTheControlUnderItAndStaysWithItWhilePressed) {
     EXPECT_TRUE(a.focused());
 }
 
+TEST(Form, AControlStaysHoveredWhileThePointerIsOverOneOfItsChildren) {
+    test::HeadlessApp h;
+    Form f(h.app);
+    f.setSize(100, 100);
+    std::vector<std::string> log;
+    auto& outer = f.add<Probe>(&log, false);
+    outer.setName("outer");
+    outer.setBounds(10, 10, 60, 60);
+    auto& inner = outer.add<Probe>(&log, false);
+    inner.setName("inner");
+    inner.setBounds(10, 10, 20, 20);  // (20, 20) to (40, 40) of the form
+    auto& other = f.add<Probe>(&log, false);
+    other.setName("other");
+    other.setBounds(80, 10, 10, 10);
+    f.show();
+    // Straight onto the child: the parent first, then the child.
+    h.move(f, {25, 25});
+    EXPECT_EQ(log, (std::vector<std::string>{"outer enter", "inner enter"}));
+    EXPECT_TRUE(outer.mouseInside());
+    EXPECT_TRUE(inner.mouseInside());
+    // Out of the child onto the parent's own pixels and back: the parent hears nothing.
+    log.clear();
+    h.move(f, {15, 15});
+    EXPECT_TRUE(outer.mouseInside());
+    EXPECT_FALSE(inner.mouseInside());
+    h.move(f, {25, 25});
+    EXPECT_EQ(log, (std::vector<std::string>{"inner leave", "inner enter"}));
+    // From the child to a control outside the parent: the child's leave, then the parent's.
+    log.clear();
+    h.move(f, {85, 15});
+    EXPECT_EQ(log, (std::vector<std::string>{"inner leave", "outer leave", "other enter"}));
+    EXPECT_FALSE(outer.mouseInside());
+    // Hiding the child under the pointer leaves the parent hovered.
+    h.move(f, {25, 25});
+    log.clear();
+    inner.setVisible(false);
+    EXPECT_EQ(log, (std::vector<std::string>{"inner leave"}));
+    EXPECT_TRUE(outer.mouseInside());
+    h.move(f, {26, 26});
+    EXPECT_EQ(log.size(), 1u);
+    // Off the window: everything under the pointer hears its leave.
+    h.move(f, {200, 200});
+    EXPECT_EQ(log, (std::vector<std::string>{"inner leave", "outer leave"}));
+    EXPECT_EQ(f.hoverControl(), nullptr);
+}
+
 TEST(Form, TabMovesTheFocusInTabOrderAcrossContainers) {
     test::HeadlessApp h;
     Form f(h.app);
