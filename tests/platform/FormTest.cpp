@@ -324,8 +324,10 @@ TEST(MessageBox, LayoutCentresOnTheScreenWithCaptionTextAndButton) {
     test::HeadlessApp h;
     MessageBoxForm box(h.app, BoxKind::Message, "岚渊角色模拟器", "伙计,超过上限了.最高只能到200");
     const Rect screen = h.backend.workArea();
-    EXPECT_NEAR(box.position().x + box.width() / 2, screen.width() / 2, 1);
-    EXPECT_NEAR(box.position().y + box.height() / 2, screen.height() / 2, 1);
+    const Point centre{box.position().x + box.width() / 2, box.position().y + box.height() / 2};
+    const Point screenCentre{screen.width() / 2, screen.height() / 2};
+    EXPECT_NEAR(centre.x, screenCentre.x, 1);
+    EXPECT_NEAR(centre.y, screenCentre.y, 1);
     EXPECT_TRUE(box.iconRect().empty());
     EXPECT_EQ(box.okButton().width(), 75);
     EXPECT_TRUE(box.okButton().focused());
@@ -339,7 +341,8 @@ TEST(MessageBox, LayoutCentresOnTheScreenWithCaptionTextAndButton) {
     EXPECT_FALSE(ink.empty());
     EXPECT_EQ(box.lines().size(), 1u);
     // The OK button is centred under the text.
-    EXPECT_NEAR(box.okButton().left() + 37, box.width() / 2, 1);
+    const int middle = box.width() / 2;
+    EXPECT_NEAR(box.okButton().left() + 37, middle, 1);
     EXPECT_GT(box.okButton().top(), box.textRect().bottom);
 
     MessageBoxForm error(h.app, BoxKind::Error, "t", "'abc' is not a valid integer value.");
