@@ -21,59 +21,116 @@ class Window : public test::WindowFixture {
     Rect bounds(const std::string& name) { return form().control(name).bounds(); }
 };
 
-TEST_F(Window, EveryControlOfTheCharacterPageIsWhereTheLayoutPutsIt) {
+// Every control of the layout in its parent, at its place and size; a size of 0 x 0 is the
+// automatic size of a label, which only starts at its place.
+TEST_F(Window, EveryControlIsWhereTheLayoutTablesPutIt) {
     struct Place {
         const char* name;
+        const char* parent;
         Rect bounds;
     };
     const Place places[] = {
-        {"ImageBoxJs", Rect::xywh(30, 25, 185, 34)},
-        {"ImageBoxZy", Rect::xywh(222, 25, 185, 34)},
-        {"EdtRank", Rect::xywh(185, 75, 58, 21)},
-        {"flatSpinButton1", Rect::xywh(243, 75, 21, 21)},
-        {"flatGroupBox1", Rect::xywh(30, 111, 185, 179)},
-        {"flatGroupBox2", Rect::xywh(222, 111, 185, 179)},
-        {"sm", Rect::xywh(86, 306, 129, 17)},
-        {"fl", Rect::xywh(86, 338, 129, 17)},
-        {"sq", Rect::xywh(86, 370, 129, 17)},
-        {"tl", Rect::xywh(86, 402, 129, 17)},
-        {"gjl", Rect::xywh(296, 306, 109, 17)},
-        {"shl", Rect::xywh(296, 338, 109, 17)},
-        {"fy", Rect::xywh(296, 370, 109, 17)},
-        {"fsxg", Rect::xywh(296, 402, 109, 17)},
-        {"skinButton1", Rect::xywh(94, 433, 80, 23)},
-        {"BtnClose", Rect::xywh(262, 433, 80, 23)},
-        {"Pan", Rect::xywh(274, 426, 161, 62)},
-        {"Image2", Rect::xywh(1, 1, 160, 60)},
-        {"Labll", Rect::xywh(70, 20, 75, 17)},
-        {"Labtp", Rect::xywh(70, 54, 75, 17)},
-        {"Labys", Rect::xywh(70, 88, 75, 17)},
-        {"Labjg", Rect::xywh(70, 123, 75, 17)},
-        {"sxd", Rect::xywh(110, 149, 49, 17)},
-        {"Labds", Rect::xywh(70, 20, 49, 17)},
-        {"Labxr", Rect::xywh(70, 123, 49, 17)},
-        {"kxd", Rect::xywh(115, 149, 49, 17)},
-        {"la", Rect::xywh(146, 17, 23, 12)},
-        {"ld", Rect::xywh(146, 28, 23, 12)},
-        {"ja", Rect::xywh(146, 120, 23, 12)},
-        {"jd", Rect::xywh(146, 131, 23, 12)},
-        {"xa", Rect::xywh(146, 120, 23, 12)},
-        {"lsd", Rect::xywh(146, 96, 23, 12)},
-        {"flatRadioGroup1", Rect::xywh(21, 16, 401, 265)},
-        {"Image1", Rect::xywh(144, 412, 160, 60)},
+        {"skinForm1", "", Rect::xywh(1, 0, 438, 534)},
+        {"skinPageControl1", "skinForm1", Rect::xywh(0, 23, 438, 511)},
+        {"One", "skinPageControl1", Rect::xywh(0, 22, 438, 489)},
+        {"skinTabSheet2", "skinPageControl1", Rect::xywh(0, 22, 438, 489)},
+        {"skinImagePanel1", "One", Rect::xywh(0, 0, 438, 489)},
+        {"skinImagePanel2", "skinTabSheet2", Rect::xywh(0, 0, 438, 489)},
+        // The character page.
+        {"ImageBoxJs", "skinImagePanel1", Rect::xywh(30, 25, 185, 34)},
+        {"ImageBoxZy", "skinImagePanel1", Rect::xywh(222, 25, 185, 34)},
+        {"flatLabel10", "skinImagePanel1", Rect::xywh(145, 76, 0, 0)},
+        {"EdtRank", "skinImagePanel1", Rect::xywh(185, 75, 58, 21)},
+        {"flatSpinButton1", "skinImagePanel1", Rect::xywh(243, 75, 21, 21)},
+        {"flatGroupBox1", "skinImagePanel1", Rect::xywh(30, 111, 185, 179)},
+        {"flatGroupBox2", "skinImagePanel1", Rect::xywh(222, 111, 185, 179)},
+        {"flatLabel4", "skinImagePanel1", Rect::xywh(30, 306, 0, 0)},
+        {"sm", "skinImagePanel1", Rect::xywh(86, 306, 129, 17)},
+        {"flatLabel8", "skinImagePanel1", Rect::xywh(30, 338, 0, 0)},
+        {"fl", "skinImagePanel1", Rect::xywh(86, 338, 129, 17)},
+        {"flatLabel12", "skinImagePanel1", Rect::xywh(30, 370, 0, 0)},
+        {"sq", "skinImagePanel1", Rect::xywh(86, 370, 129, 17)},
+        {"flatLabel14", "skinImagePanel1", Rect::xywh(30, 402, 0, 0)},
+        {"tl", "skinImagePanel1", Rect::xywh(86, 402, 129, 17)},
+        {"flatLabel20", "skinImagePanel1", Rect::xywh(222, 306, 0, 0)},
+        {"gjl", "skinImagePanel1", Rect::xywh(296, 306, 109, 17)},
+        {"flatLabel22", "skinImagePanel1", Rect::xywh(222, 338, 0, 0)},
+        {"shl", "skinImagePanel1", Rect::xywh(296, 338, 109, 17)},
+        {"flatLabel24", "skinImagePanel1", Rect::xywh(222, 370, 0, 0)},
+        {"fy", "skinImagePanel1", Rect::xywh(296, 370, 109, 17)},
+        {"flatLabel26", "skinImagePanel1", Rect::xywh(222, 402, 0, 0)},
+        {"fsxg", "skinImagePanel1", Rect::xywh(296, 402, 109, 17)},
+        {"skinButton1", "skinImagePanel1", Rect::xywh(94, 433, 80, 23)},
+        {"BtnClose", "skinImagePanel1", Rect::xywh(262, 433, 80, 23)},
+        {"flatLabel16", "skinImagePanel1", Rect::xywh(97, 464, 0, 0)},
+        {"Pan", "skinImagePanel1", Rect::xywh(274, 426, 161, 62)},
+        {"Image2", "Pan", Rect::xywh(1, 1, 160, 60)},
+        // The attribute group.
+        {"flatLabel2", "flatGroupBox1", Rect::xywh(23, 20, 0, 0)},
+        {"Labll", "flatGroupBox1", Rect::xywh(70, 20, 75, 17)},
+        {"flatLabel3", "flatGroupBox1", Rect::xywh(23, 54, 0, 0)},
+        {"Labtp", "flatGroupBox1", Rect::xywh(70, 54, 75, 17)},
+        {"flatLabel5", "flatGroupBox1", Rect::xywh(23, 88, 0, 0)},
+        {"Labys", "flatGroupBox1", Rect::xywh(70, 88, 75, 17)},
+        {"flatLabel7", "flatGroupBox1", Rect::xywh(23, 123, 0, 0)},
+        {"Labjg", "flatGroupBox1", Rect::xywh(70, 123, 75, 17)},
+        {"flatLabel1", "flatGroupBox1", Rect::xywh(18, 149, 0, 0)},
+        {"sxd", "flatGroupBox1", Rect::xywh(110, 149, 49, 17)},
+        {"la", "flatGroupBox1", Rect::xywh(146, 17, 23, 12)},
+        {"ld", "flatGroupBox1", Rect::xywh(146, 28, 23, 12)},
+        {"ta", "flatGroupBox1", Rect::xywh(146, 51, 23, 12)},
+        {"td", "flatGroupBox1", Rect::xywh(146, 62, 23, 12)},
+        {"ya", "flatGroupBox1", Rect::xywh(146, 85, 23, 12)},
+        {"yd", "flatGroupBox1", Rect::xywh(146, 96, 23, 12)},
+        {"ja", "flatGroupBox1", Rect::xywh(146, 120, 23, 12)},
+        {"jd", "flatGroupBox1", Rect::xywh(146, 131, 23, 12)},
+        // The resistance group.
+        {"flatLabel9", "flatGroupBox2", Rect::xywh(23, 20, 0, 0)},
+        {"Labds", "flatGroupBox2", Rect::xywh(70, 20, 49, 17)},
+        {"flatLabel11", "flatGroupBox2", Rect::xywh(23, 54, 0, 0)},
+        {"Labmh", "flatGroupBox2", Rect::xywh(70, 54, 49, 17)},
+        {"flatLabel13", "flatGroupBox2", Rect::xywh(23, 88, 0, 0)},
+        {"Labls", "flatGroupBox2", Rect::xywh(70, 88, 49, 17)},
+        {"flatLabel15", "flatGroupBox2", Rect::xywh(23, 123, 0, 0)},
+        {"Labxr", "flatGroupBox2", Rect::xywh(70, 123, 49, 17)},
+        {"flatLabel6", "flatGroupBox2", Rect::xywh(23, 149, 0, 0)},
+        {"kxd", "flatGroupBox2", Rect::xywh(115, 149, 49, 17)},
+        {"da", "flatGroupBox2", Rect::xywh(146, 17, 23, 12)},
+        {"dd", "flatGroupBox2", Rect::xywh(146, 28, 23, 12)},
+        {"ma", "flatGroupBox2", Rect::xywh(146, 51, 23, 12)},
+        {"md", "flatGroupBox2", Rect::xywh(146, 62, 23, 12)},
+        {"lsa", "flatGroupBox2", Rect::xywh(146, 85, 23, 12)},
+        {"lsd", "flatGroupBox2", Rect::xywh(146, 96, 23, 12)},
+        {"xa", "flatGroupBox2", Rect::xywh(146, 120, 23, 12)},
+        {"xd", "flatGroupBox2", Rect::xywh(146, 131, 23, 12)},
+        // The notice page.
+        {"flatRadioGroup1", "skinImagePanel2", Rect::xywh(21, 16, 401, 265)},
+        {"flatLabel17", "skinImagePanel2", Rect::xywh(47, 44, 0, 0)},
+        {"flatLabel18", "skinImagePanel2", Rect::xywh(47, 64, 0, 0)},
+        {"flatLabel19", "skinImagePanel2", Rect::xywh(62, 84, 0, 0)},
+        {"flatLabel21", "skinImagePanel2", Rect::xywh(47, 104, 0, 0)},
+        {"flatLabel23", "skinImagePanel2", Rect::xywh(62, 124, 0, 0)},
+        {"flatLabel25", "skinImagePanel2", Rect::xywh(47, 145, 0, 0)},
+        {"flatLabel27", "skinImagePanel2", Rect::xywh(62, 165, 0, 0)},
+        {"flatLabel28", "skinImagePanel2", Rect::xywh(47, 185, 0, 0)},
+        {"flatLabel29", "skinImagePanel2", Rect::xywh(62, 205, 0, 0)},
+        {"flatLabel30", "skinImagePanel2", Rect::xywh(47, 225, 0, 0)},
+        {"flatLabel31", "skinImagePanel2", Rect::xywh(47, 246, 0, 0)},
+        {"Image1", "skinImagePanel2", Rect::xywh(144, 412, 160, 60)},
     };
-    for (const Place& p : places) EXPECT_EQ(bounds(p.name), p.bounds) << p.name;
-    // Labels with automatic size start where the layout puts them.
-    for (auto [name, x, y] : {std::tuple{"flatLabel10", 145, 76},
-                              {"flatLabel4", 30, 306},
-                              {"flatLabel26", 222, 402},
-                              {"flatLabel2", 23, 20},
-                              {"flatLabel6", 23, 149},
-                              {"flatLabel16", 97, 464},
-                              {"flatLabel17", 47, 44},
-                              {"flatLabel31", 47, 246},
-                              {"flatLabel29", 62, 205}})
-        EXPECT_EQ(bounds(name).topLeft(), Point(x, y)) << name;
+    EXPECT_EQ(form().width(), 440);
+    EXPECT_EQ(form().height(), 535);
+    for (const Place& p : places) {
+        SCOPED_TRACE(p.name);
+        const Control& c = form().control(p.name);
+        EXPECT_EQ(c.parent() == &form() ? "" : c.parent()->name(), p.parent);
+        if (p.bounds.width() == 0) {
+            EXPECT_EQ(c.bounds().topLeft(), p.bounds.topLeft());
+            EXPECT_FALSE(c.bounds().empty());
+        } else {
+            EXPECT_EQ(c.bounds(), p.bounds);
+        }
+    }
     EXPECT_FALSE(form().control("Pan").visible());
 }
 
@@ -91,7 +148,7 @@ TEST_F(Window, AtStartThePickersShowTheirPlaceholdersWithTheLantern) {
     EXPECT_TRUE(lantern == form().flatImageList2().picture(0));
     for (auto* box : {&js, &zy}) {
         const Rect p = box->pictureRect().translated(box->formRect().topLeft());
-        EXPECT_EQ(p.size(), Size(32, 32));
+        EXPECT_EQ(p.size(), (Size{32, 32}));
         for (int y = 0; y < 32; y += 3)
             for (int x = 0; x < 32; x += 3)
                 ASSERT_EQ(f.color(p.left + x, p.top + y), lantern.color(x, y));
@@ -134,7 +191,7 @@ TEST_F(Window, TheNumberBandsAreGreenRectanglesWithWhiteText) {
 
 TEST_F(Window, TheGlyphPicturesAndTheButtonsColoursPerState) {
     const Bitmap up = upGlyph(), down = downGlyph();
-    EXPECT_EQ(up.size(), Size(17, 8));
+    EXPECT_EQ(up.size(), (Size{17, 8}));
     EXPECT_EQ(up.color(8, 2), colors::black);
     EXPECT_EQ(up.color(7, 2), Color::rgb(0x9EBEF5));
     EXPECT_EQ(up.color(6, 4), colors::black);
@@ -157,7 +214,7 @@ TEST_F(Window, TheGlyphPicturesAndTheButtonsColoursPerState) {
     const Rect r = la.formRect();
     const Rect g = la.glyphRect().translated(r.topLeft());
     const Bitmap& f = frame();
-    EXPECT_EQ(g.size(), Size(17, 8));
+    EXPECT_EQ(g.size(), (Size{17, 8}));
     EXPECT_EQ(f.color(g.left + 8, g.top + 2), colors::black);
     EXPECT_EQ(f.color(g.left, g.top + 3), sysColor(SysColor::ButtonFace));  // border left out
     EXPECT_EQ(f.color(r.left, r.top), sysColor(SysColor::ButtonText));      // the normal frame
@@ -231,7 +288,7 @@ TEST_F(Window, TheLogoShowsTheHandTheHintAndOpensTheCommunityPage) {
     EXPECT_EQ(form().controls().EdtRank->text(), before);
     // The logo is the JPEG of the resources, centred.
     const Bitmap logoPicture = communityLogo();
-    EXPECT_EQ(logoPicture.size(), Size(160, 60));
+    EXPECT_EQ(logoPicture.size(), (Size{160, 60}));
     const Rect r = form().control("Image1").formRect();
     EXPECT_EQ(frame().color(r.left + 80, r.top + 5), logoPicture.color(80, 5));
 }
@@ -259,7 +316,7 @@ TEST_F(Window, TabMovesThroughTheControlsInTheLayoutsOrder) {
     for (Control* c : form().tabOrderList()) order.push_back(c->name());
     EXPECT_EQ(order, std::vector<std::string>{"flatRadioGroup1"});
     // The window's icon is the program's.
-    EXPECT_EQ(backend.window(form().window().id())->icon().size(), Size(48, 48));
+    EXPECT_EQ(backend.window(form().window().id())->icon().size(), (Size{48, 48}));
 }
 
 }  // namespace
