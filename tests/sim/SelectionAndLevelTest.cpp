@@ -129,6 +129,12 @@ TEST_F(Level, HexadecimalAndBlanksAreLevelsOutOfRangeNumbersAreErrors) {
     EXPECT_EQ(value("sxd"), "10");
     run("level 0x0A");
     EXPECT_EQ(value("sxd"), "0");
+    // Blanks before the number are allowed, blanks inside or after it are not.
+    run("level   15");
+    EXPECT_EQ(value("sxd"), "5");
+    EXPECT_EQ(run("level 1 5"), "error: '1 5' is not a valid integer value.\n");
+    EXPECT_EQ(run("level 15 "), "error: '15 ' is not a valid integer value.\n");
+    EXPECT_EQ(value("sxd"), "5");
     EXPECT_EQ(run("level 99999999999"), "error: '99999999999' is not a valid integer value.\n");
     EXPECT_EQ(run("level 2147483647"), "box: 伙计,超过上限了.最高只能到200\n");
     EXPECT_EQ(value("EdtRank"), "200");
@@ -144,19 +150,53 @@ TEST_F(Points, GuardsAndDerivedValues) {
     run("click la\nclick ta\nclick ya\nclick ja\nclick ld\nclick td\nclick yd\nclick jd");
     run("click da\nclick ma\nclick lsa\nclick xa\nclick dd\nclick md\nclick lsd\nclick xd");
     EXPECT_EQ(run("dump"), before);
-    // Level 1 values of this row: attack 25, sinew 31.
     run("level 13");  // 3 free points
     run("level 1");
     EXPECT_EQ(value("sxd"), "0");
-    run("level 11");
-    const std::string at11 = run("dump");
-    // Sinew 31 at level 11 grows; then a sinew point: stamina follows the new sinew.
-    const int jg = std::stoi(value("Labjg"));
-    run("click ja");
-    EXPECT_EQ(value("Labjg"), std::to_string(jg + 1));
-    EXPECT_EQ(value("tl"), std::to_string((jg + 1) / 2 + 100));
-    run("click jd");
-    EXPECT_EQ(run("dump"), at11);
+}
+
+// Level 11 of a Ranger row with strength 2 and sinew 26: one free point, attack 24 and sinew 31.
+// Each button moves its attribute, the free points and what follows from the attribute, nothing
+// else; its partner moves them all back.
+TEST_F(Points, EachAttributeButtonMovesWhatFollowsFromIt) {
+    start({{"yj/hz", {2, 10, 7, 26}}});
+    run("pick zy 5\npick js 9\nlevel 11");
+    EXPECT_EQ(value("sxd"), "1");
+    EXPECT_EQ(value("gjl"), "24");
+    EXPECT_EQ(value("shl"), "4-4");
+    EXPECT_EQ(value("Labjg"), "31");
+    EXPECT_EQ(value("tl"), "115");
+    EXPECT_EQ(value("fy"), "62");
+    EXPECT_EQ(value("sm"), "257");
+    EXPECT_EQ(value("fl"), "120");
+    // Across an odd sinew the stamina follows the new sinew: 115, 116, 115.
+    EXPECT_EQ(changesOf("click ja"), "Labjg=32 sxd=0 tl=116 fy=64");
+    EXPECT_EQ(changesOf("click jd"), "Labjg=31 sxd=1 tl=115 fy=62");
+    // Attack 24 to 25: the damage text changes from 4-4 to 5-6.
+    EXPECT_EQ(changesOf("click la"), "Labll=14 sxd=0 gjl=25 shl=5-6");
+    EXPECT_EQ(changesOf("click ld"), "Labll=13 sxd=1 gjl=24 shl=4-4");
+    // Life by 10 for a constitution point, mana by 10 for a spirit point.
+    EXPECT_EQ(changesOf("click ta"), "Labtp=18 sxd=0 sm=267");
+    EXPECT_EQ(changesOf("click td"), "Labtp=17 sxd=1 sm=257");
+    EXPECT_EQ(changesOf("click ya"), "Labys=11 sxd=0 fl=130");
+    EXPECT_EQ(changesOf("click yd"), "Labys=10 sxd=1 fl=120");
+}
+
+// Each resistance button moves its own resistance and the free resistance points, which with
+// the points spent stay 4 until the level changes.
+TEST_F(Points, EachResistanceButtonMovesItsOwnLabel) {
+    start();
+    run("pick zy 7\npick js 11\nlevel 14");
+    EXPECT_EQ(changesOf("click da"), "kxd=3 Labds=1");
+    EXPECT_EQ(changesOf("click ma"), "kxd=2 Labmh=1");
+    EXPECT_EQ(changesOf("click lsa"), "kxd=1 Labls=1");
+    EXPECT_EQ(changesOf("click xa"), "kxd=0 Labxr=1");
+    EXPECT_EQ(changesOf("click da"), "");
+    EXPECT_EQ(changesOf("click xd"), "kxd=1 Labxr=0");
+    EXPECT_EQ(changesOf("click lsd"), "kxd=2 Labls=0");
+    EXPECT_EQ(changesOf("click md"), "kxd=3 Labmh=0");
+    EXPECT_EQ(changesOf("click dd"), "kxd=4 Labds=0");
+    EXPECT_EQ(changesOf("click dd"), "");
 }
 
 TEST_F(Points, AWarriorsSpiritPointsShowMana) {
@@ -166,21 +206,8 @@ TEST_F(Points, AWarriorsSpiritPointsShowMana) {
     EXPECT_EQ(value("sxd"), "0");
 }
 
-TEST_F(Points, StrengthPointsMoveAttackAndDamage) {
-    start({{"yj/hz", {23, 10, 7, 2}}});
-    run("pick zy 5\npick js 9\nlevel 11");
-    // Ranger level 11: strength 23 + 11 = 34, attack 34 + 24 - 23 + 10 = 45.
-    EXPECT_EQ(value("gjl"), "45");
-    run("click la");
-    EXPECT_EQ(value("gjl"), "46");
-    EXPECT_EQ(value("shl"), "9-10");
-    run("click ld");
-    EXPECT_EQ(value("shl"), "9-10");
-    EXPECT_EQ(value("gjl"), "45");
-}
-
-// Random levels and random presses: the free points plus the points spent stay constant and
-// nothing goes below its floor.
+// Random levels and random presses: the free points plus the points spent stay constant between
+// level changes, and nothing goes below its floor.
 TEST_F(Points, InvariantOverRandomLevelsAndPresses) {
     start();
     run("pick zy 7\npick js 11");
@@ -192,6 +219,12 @@ TEST_F(Points, InvariantOverRandomLevelsAndPresses) {
         run("level " + std::to_string(level));
         const sim::CharacterSheet& s = form().Sheet;
         const int grant = std::max(level - 10, 0);
+        const auto resistances = [&] {
+            int sum = std::stoi(value("kxd"));
+            for (const char* r : {"Labds", "Labmh", "Labls", "Labxr"}) sum += std::stoi(value(r));
+            return sum;
+        };
+        const int resistanceTotal = resistances();
         for (int press = 0; press < 40; ++press) {
             run(std::string("click ") + buttons[std::uniform_int_distribution<int>(0, 15)(rng)]);
             const int ll = std::stoi(value("Labll")), tp = std::stoi(value("Labtp"));
@@ -208,6 +241,7 @@ TEST_F(Points, InvariantOverRandomLevelsAndPresses) {
             ASSERT_GE(std::stoi(value("kxd")), 0);
             for (const char* r : {"Labds", "Labmh", "Labls", "Labxr"})
                 ASSERT_GE(std::stoi(value(r)), 0);
+            ASSERT_EQ(resistances(), resistanceTotal);
         }
     }
 }

@@ -40,12 +40,15 @@ class SimFixture : public ::testing::Test {
             for (size_t a = 1; a < sim::AppearanceTable.size(); ++a) {
                 const std::string zy(sim::ProfessionTable[p].code),
                     js(sim::AppearanceTable[a].code);
+                std::string pair = zy;
+                pair.append("/").append(js);
                 Row r{14, 10, 7, 11};
-                auto it = rows.find(zy + "/" + js);
+                auto it = rows.find(pair);
                 if (it != rows.end()) r = it->second;
                 if (r[0] < 0) continue;
-                csv += zy + "," + js + "," + std::to_string(r[0]) + "," + std::to_string(r[1]) +
-                       "," + std::to_string(r[2]) + "," + std::to_string(r[3]) + "\n";
+                csv.append(zy).append(",").append(js);
+                for (int v : r) csv.append(",").append(std::to_string(v));
+                csv.append("\n");
             }
         store::CodeSets codes;
         for (size_t p = 1; p < sim::ProfessionTable.size(); ++p)
@@ -75,6 +78,21 @@ class SimFixture : public ::testing::Test {
         if (start == std::string::npos) return "?";
         const auto eq = d.find('=', start);
         return d.substr(eq + 1, d.find('\n', eq) - eq - 1);
+    }
+    // The entries of the dump that differ between two dumps, as "name=value" of the second,
+    // in the dump's order.
+    static std::string changes(const std::string& before, const std::string& after) {
+        std::istringstream a(before), b(after);
+        std::string out;
+        for (std::string x, y; std::getline(a, x) && std::getline(b, y);)
+            if (x != y) out += (out.empty() ? "" : " ") + y;
+        return out;
+    }
+    // What one script line changes in the dump.
+    std::string changesOf(const std::string& line) {
+        const std::string before = run("dump");
+        run(line);
+        return changes(before, run("dump"));
     }
     TFormLy& form() { return driver->form(); }
 
