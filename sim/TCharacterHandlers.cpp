@@ -11,6 +11,15 @@
 
 namespace lymn::sim {
 
+namespace {
+
+// The texts of the level change's messages.
+constexpr char kAboveLimit[] = "伙计,超过上限了.最高只能到200";
+constexpr char kChooseFirst[] = "嘿,嘿.我说,你得先选择角色和职业才能升级啊.";
+constexpr char kNegativeLevel[] = "等级有能负增长的么?";
+
+}  // namespace
+
 TCharacterHandlers::TCharacterHandlers(Application& app, store::TADOQuery& query)
     : app_(app), query_(query) {}
 

@@ -16,11 +16,6 @@ class TADOQuery;
 
 namespace lymn::sim {
 
-// The texts of the level change's messages.
-inline constexpr char kAboveLimit[] = "伙计,超过上限了.最高只能到200";
-inline constexpr char kChooseFirst[] = "嘿,嘿.我说,你得先选择角色和职业才能升级啊.";
-inline constexpr char kNegativeLevel[] = "等级有能负增长的么?";
-
 // The main window's simulation handlers: the sheet's reset when the window shows, the two
 // picker handlers with the data row's loading, the level change and the four growth routines.
 class TCharacterHandlers {
