@@ -21,6 +21,11 @@ std::string shortened(const std::string& caption) {
     return utf8Encode(head) + "...";
 }
 
+// A point on a button's edge still counts as on the button.
+bool onButton(const Rect& r, Point p) {
+    return p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
+}
+
 }  // namespace
 
 TSkinTitleBar::TSkinTitleBar(Control* parent)
@@ -29,12 +34,15 @@ TSkinTitleBar::TSkinTitleBar(Control* parent)
           [this](const std::string& m) {
               if (Application* a = application()) a->errorBox(m);
           },
-          [this] { invalidate(); }),
+          [this] {
+              placeSections();
+              invalidate();
+          }),
       buttons_(
           [this](const std::string& m) {
               if (Application* a = application()) a->errorBox(m);
           },
-          [this] { invalidate(); }) {
+          [this] { placeButtons(); }) {
     setBounds(0, 0, 185, 30);
     setAlign(Align::Top);
     setFont({"Tahoma", 11, true, colors::white});
@@ -48,7 +56,7 @@ void TSkinTitleBar::setUIStyle(TSkinUIStyle s) {
     style_ = s;
     sections_.clear();
     if (s == TSkinUIStyle::Custom) {
-        invalidate();
+        relayout();
         return;
     }
     Bitmap picture;
@@ -74,7 +82,7 @@ void TSkinTitleBar::setUIStyle(TSkinUIStyle s) {
     for (int i = 0; i < buttons_.count(); ++i) buttons_[i].setUIStyle(s);
     autoSize_ = false;
     setAutoSize(true);
-    invalidate();
+    relayout();
 }
 
 void TSkinTitleBar::setAutoSize(bool a) {
@@ -88,32 +96,50 @@ void TSkinTitleBar::sizeToSections() {
 }
 
 void TSkinTitleBar::setCaption(const std::string& c) {
+    if (c == caption_) return;
     caption_ = c;
+    measureCaption();
+    placeCaption();
     invalidate();
 }
 
 void TSkinTitleBar::setActive(bool a) {
+    if (a == active_) return;
     active_ = a;
     invalidate();
 }
 
 void TSkinTitleBar::setButtonInterval(int i) {
+    if (i == interval_) return;
     interval_ = i;
-    invalidate();
+    placeButtons();
 }
 
 void TSkinTitleBar::setLeftBtnXOffset(int x) {
+    if (x == leftOffset_) return;
     leftOffset_ = x;
-    invalidate();
+    placeButtons();
 }
 
 void TSkinTitleBar::setRightBtnXOffset(int x) {
+    if (x == rightOffset_) return;
     rightOffset_ = x;
-    invalidate();
+    placeButtons();
 }
 
 void TSkinTitleBar::setDrawAppIcon(bool d) {
+    if (d == drawAppIcon_) return;
     drawAppIcon_ = d;
+    placeButtons();
+}
+
+void TSkinTitleBar::resized() {
+    relayout();
+}
+
+void TSkinTitleBar::fontChanged() {
+    measureCaption();
+    placeCaption();
     invalidate();
 }
 
@@ -128,40 +154,61 @@ Color TSkinTitleBar::captionColor() const {
     return font().color;
 }
 
-Point TSkinTitleBar::cursorInBar() const {
-    const Form* f = form();
-    Application* app = application();
-    if (!f || !app) return {-10000, -10000};
-    return app->backend().globalMouse() - f->position() - formRect().topLeft();
+void TSkinTitleBar::relayout() {
+    placeSections();
+    placeButtons();
 }
 
-void TSkinTitleBar::layout(Canvas* canvas) {
-    hover_ = -1;
-    const Point cursor = cursorInBar();
-    auto within = [&cursor](const Rect& r) {
-        return cursor.x >= r.left && cursor.x <= r.right && cursor.y >= r.top &&
-               cursor.y <= r.bottom;
-    };
-    buttonRects_.assign(static_cast<size_t>(buttons_.count()), Rect{});
-    int controlBox = -1;
-    for (int i = 0; i < buttons_.count(); ++i)
-        if (buttons_[i].ButtonType() == TSkinTitleBarBtnType::skinControlBox) {
-            controlBox = i;
-            break;
+void TSkinTitleBar::placeSections() {
+    // From the left and the right inwards; the client section is stretched over what is left.
+    sectionPlaces_.clear();
+    int L = -1, R = width() + 1;
+    int middle = -1;
+    for (int i = 0; i < sections_.count(); ++i) {
+        const TSkinTitleBarSection& s = sections_[i];
+        const int h = s.Stretch() ? height() : s.Picture().height();
+        switch (s.Align()) {
+            case TSkinTitleBarAlign::skinLeft:
+                sectionPlaces_.push_back({i, Rect::xywh(L + 1, 0, s.Width(), h), s.Stretch()});
+                L += s.Width();
+                break;
+            case TSkinTitleBarAlign::skinRight:
+                if (width() - L >= s.Width()) {
+                    sectionPlaces_.push_back(
+                        {i, Rect::xywh(R - s.Width() - 1, 0, s.Width(), h), s.Stretch()});
+                    R -= s.Width();
+                }
+                break;
+            case TSkinTitleBarAlign::skinClient:
+                middle = i;
+                break;
         }
+    }
+    if (middle >= 0) sectionPlaces_.push_back({middle, {L + 1, 0, R - 1, height()}, true});
+}
+
+int TSkinTitleBar::controlBoxIndex() const {
+    for (int i = 0; i < buttons_.count(); ++i)
+        if (buttons_[i].ButtonType() == TSkinTitleBarBtnType::skinControlBox) return i;
+    return -1;
+}
+
+void TSkinTitleBar::placeButtons() {
+    buttonRects_.assign(static_cast<size_t>(buttons_.count()), Rect{});
+    const int box = controlBoxIndex();
     int x = width() + rightOffset_ + 1;
     for (int i = 0; i < buttons_.count(); ++i) {
-        if (i == controlBox) continue;
+        if (i == box) continue;
         const TSkinTitleBarButton& b = buttons_[i];
         x -= b.size().width + interval_ + 1;
-        const Rect r = Rect::xywh(x, b.Top, b.size().width, b.size().height);
-        buttonRects_[static_cast<size_t>(i)] = r;
-        if (within(r)) hover_ = i;
+        buttonRects_[static_cast<size_t>(i)] =
+            Rect::xywh(x, b.Top, b.size().width, b.size().height);
     }
+    buttonsLeft_ = x;
     int lx = leftOffset_;
-    if (controlBox >= 0) {
-        const TSkinTitleBarButton& b = buttons_[controlBox];
-        Rect r;
+    if (box >= 0) {
+        const TSkinTitleBarButton& b = buttons_[box];
+        Rect& r = buttonRects_[static_cast<size_t>(box)];
         if (drawAppIcon_) {
             r = Rect::xywh(lx + 3, b.Top, 16, 16);
             lx += 21;
@@ -169,64 +216,58 @@ void TSkinTitleBar::layout(Canvas* canvas) {
             r = Rect::xywh(lx, b.Top, b.size().width, b.size().height);
             lx += b.size().width + 5;
         }
-        buttonRects_[static_cast<size_t>(controlBox)] = r;
-        if (within(r)) hover_ = controlBox;
     }
-    if (lx == 0) lx = 6;
-    Application* app = application();
-    if (!app) return;
-    const FontMetrics m = app->fonts().metrics(font());
-    shownCaption_ =
-        app->fonts().textWidth(font(), caption_) > x - lx ? shortened(caption_) : caption_;
-    captionAt_ = {lx, style_ == TSkinUIStyle::Navy ? 4 : (height() - m.height()) / 2};
-    (void)canvas;
+    captionLeft_ = lx == 0 ? 6 : lx;
+    placeCaption();
+    hover_ = mouse_ ? buttonAt(*mouse_) : -1;
+    invalidate();
 }
 
-void TSkinTitleBar::repaintNow() {
-    layout(nullptr);
+void TSkinTitleBar::measureCaption() {
+    Application* app = application();
+    if (!app) return;
+    captionWidth_ = app->fonts().textWidth(font(), caption_);
+    captionHeight_ = app->fonts().metrics(font()).height();
+}
+
+void TSkinTitleBar::placeCaption() {
+    // A caption wider than the room between the control box and the right-hand buttons is cut.
+    shownCaption_ = captionWidth_ > buttonsLeft_ - captionLeft_ ? shortened(caption_) : caption_;
+    captionAt_ = {captionLeft_, style_ == TSkinUIStyle::Navy ? 4 : (height() - captionHeight_) / 2};
+}
+
+int TSkinTitleBar::buttonAt(Point p) const {
+    // The right-hand buttons in their order, then the control box above them.
+    const int box = controlBoxIndex();
+    int found = -1;
+    for (int i = 0; i < static_cast<int>(buttonRects_.size()); ++i)
+        if (i != box && onButton(buttonRects_[static_cast<size_t>(i)], p)) found = i;
+    if (box >= 0 && onButton(buttonRect(box), p)) found = box;
+    return found;
+}
+
+void TSkinTitleBar::trackMouse(std::optional<Point> at) {
+    mouse_ = at;
+    const int now = at ? buttonAt(*at) : -1;
+    if (now == hover_) return;
+    hover_ = now;
     invalidate();
 }
 
 void TSkinTitleBar::paint(Canvas& c) {
-    // Sections: from the left and the right inwards, the client section over what is left.
-    int L = -1, R = width() + 1;
-    const TSkinTitleBarSection* middle = nullptr;
-    for (int i = 0; i < sections_.count(); ++i) {
-        const TSkinTitleBarSection& s = sections_[i];
-        const Bitmap& p = s.Picture();
-        switch (s.Align()) {
-            case TSkinTitleBarAlign::skinLeft:
-                if (s.Stretch())
-                    c.stretchBitmap(p, p.rect(), Rect::xywh(L + 1, 0, s.Width(), height()));
-                else
-                    c.drawBitmap(p, {0, 0, s.Width(), p.height()}, {L + 1, 0});
-                L += s.Width();
-                break;
-            case TSkinTitleBarAlign::skinRight:
-                if (width() - L >= s.Width()) {
-                    if (s.Stretch())
-                        c.stretchBitmap(p, p.rect(),
-                                        Rect::xywh(R - s.Width() - 1, 0, s.Width(), height()));
-                    else
-                        c.drawBitmap(p, {0, 0, s.Width(), p.height()}, {R - s.Width() - 1, 0});
-                    R -= s.Width();
-                }
-                break;
-            case TSkinTitleBarAlign::skinClient:
-                middle = &s;
-                break;
-        }
+    for (const SectionPlace& place : sectionPlaces_) {
+        const Bitmap& p = sections_[place.index].Picture();
+        if (place.stretch)
+            c.stretchBitmap(p, p.rect(), place.to);
+        else
+            c.drawBitmap(p, {0, 0, place.to.width(), p.height()}, place.to.topLeft());
     }
-    if (middle)
-        c.stretchBitmap(middle->Picture(), middle->Picture().rect(), {L + 1, 0, R - 1, height()});
-
-    layout(&c);
     for (int i = 0; i < buttons_.count(); ++i) {
         const TSkinTitleBarButton& b = buttons_[i];
-        const Rect r = buttonRects_[static_cast<size_t>(i)];
+        const Rect r = buttonRect(i);
         if (r.empty()) continue;
         if (drawAppIcon_ && b.ButtonType() == TSkinTitleBarBtnType::skinControlBox) continue;
-        const Bitmap& p = i == hover_ ? (down_ ? b.PicMouseDown : b.PicMouseOn) : b.PicNormal;
+        const Bitmap& p = i == hover_ ? (down_ ? b.PicMouseDown() : b.PicMouseOn()) : b.PicNormal();
         if (p.empty()) continue;
         if (b.Transparent)
             c.drawBitmapKeyed(p, p.rect(), r.topLeft(), p.color(0, p.height() - 1));
@@ -236,19 +277,20 @@ void TSkinTitleBar::paint(Canvas& c) {
     c.drawTextAt(font(), captionColor(), captionAt_, shownCaption_);
 }
 
-void TSkinTitleBar::mouseMove(const MouseEvent&) {
-    repaintNow();
+void TSkinTitleBar::mouseMove(const MouseEvent& e) {
+    trackMouse(e.pos);
 }
 
 void TSkinTitleBar::mouseLeave() {
-    repaintNow();
+    trackMouse(std::nullopt);
     Control::mouseLeave();
 }
 
 void TSkinTitleBar::mouseDown(const MouseEvent& e) {
     if (e.button != MouseButton::Left) return;
     down_ = true;
-    repaintNow();
+    trackMouse(e.pos);
+    invalidate();
     Form* f = form();
     if (!f) return;
     if (e.clicks == 2 && hover_ < 0)
@@ -268,6 +310,7 @@ void TSkinTitleBar::mouseDown(const MouseEvent& e) {
 
 void TSkinTitleBar::mouseUp(const MouseEvent& e) {
     if (e.button != MouseButton::Left) return;
+    // The button under the mouse as of its last move or press is the one released on.
     const int index = hover_;
     if (index >= 0) {
         const TSkinTitleBarBtnType type = buttons_[index].ButtonType();
@@ -278,7 +321,7 @@ void TSkinTitleBar::mouseUp(const MouseEvent& e) {
             OnHelpBtnClick(*this, index);
     }
     down_ = false;
-    repaintNow();
+    invalidate();
 }
 
 void TSkinTitleBar::DoClick(int index) {

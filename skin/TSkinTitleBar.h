@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Control.h"
 #include "skin/TSkinTitleBarButtons.h"
@@ -12,7 +14,8 @@ namespace lymn {
 
 // The picture title bar at the top of the skinned frame: sections, the caption and the buttons
 // (control box at the left, the others at the right). Pressing on it moves the window; its
-// buttons minimise and close it.
+// buttons minimise and close it. Where everything goes is worked out when something it depends
+// on changes, and the button under the mouse from the mouse's own events; painting only reads.
 class TSkinTitleBar : public Control {
   public:
     explicit TSkinTitleBar(Control* parent);
@@ -39,11 +42,11 @@ class TSkinTitleBar : public Control {
     std::function<void(Control&, int)> OnCustomBtnsClick;
     std::function<void(Control&, int)> OnHelpBtnClick;
 
-    // Where the bar draws each button and the caption (bar coordinates), as of the last paint.
+    // Where the bar draws each button and the caption (bar coordinates).
     Rect buttonRect(int index) const;
     int hoverIndex() const { return hover_; }
     Point captionOrigin() const { return captionAt_; }
-    std::string shownCaption() const { return shownCaption_; }
+    const std::string& shownCaption() const { return shownCaption_; }
     Color captionColor() const;
 
     // The window changed its size: the window region is given again.
@@ -56,12 +59,29 @@ class TSkinTitleBar : public Control {
     void mouseLeave() override;
     void mouseDown(const MouseEvent& e) override;
     void mouseUp(const MouseEvent& e) override;
+    void resized() override;
+    void fontChanged() override;
 
   private:
-    // Lays out the buttons and caption and finds the button under the mouse, as a paint does.
-    void layout(Canvas* canvas);
-    void repaintNow();
-    Point cursorInBar() const;
+    // A section's picture and where it goes.
+    struct SectionPlace {
+        int index = 0;
+        Rect to;
+        bool stretch = false;
+    };
+
+    // Places the sections, the buttons and the caption, then finds the button under the mouse
+    // again; repaints.
+    void relayout();
+    void placeSections();
+    void placeButtons();
+    void placeCaption();
+    void measureCaption();
+    int controlBoxIndex() const;
+    // The button under a point of the bar, edges included; -1 for none.
+    int buttonAt(Point p) const;
+    // Takes the mouse's place (none: off the bar) and repaints when the hovered button changes.
+    void trackMouse(std::optional<Point> at);
     void applyRegion();
     void sizeToSections();
 
@@ -77,8 +97,15 @@ class TSkinTitleBar : public Control {
     bool autoSize_ = false;
     int corner_ = 0;
     bool down_ = false;
+    std::optional<Point> mouse_;
     int hover_ = -1;
+    std::vector<SectionPlace> sectionPlaces_;
     std::vector<Rect> buttonRects_;
+    // Left of the right-hand buttons and right of the control box: the caption's room.
+    int buttonsLeft_ = 0;
+    int captionLeft_ = 0;
+    int captionWidth_ = 0;
+    int captionHeight_ = 0;
     Point captionAt_;
     std::string shownCaption_;
 };

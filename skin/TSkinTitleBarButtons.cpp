@@ -4,6 +4,17 @@
 
 namespace lymn {
 
+TSkinTitleBarButton::TopValue& TSkinTitleBarButton::TopValue::operator=(int top) {
+    if (top == top_) return *this;
+    top_ = top;
+    button_.changed();
+    return *this;
+}
+
+void TSkinTitleBarButton::changed() {
+    if (owner_ && owner_->onChange_) owner_->onChange_();
+}
+
 void TSkinTitleBarButton::setUIStyle(TSkinUIStyle s) {
     style_ = s;
     UpdateUIStyle();
@@ -33,12 +44,12 @@ void TSkinTitleBarButton::UpdateUIStyle(bool formMaximised) {
             break;
     }
     if (first > 0) {
-        LoadThemeBitmap(PicNormal, GetThemeString(style_, first));
-        LoadThemeBitmap(PicMouseOn, GetThemeString(style_, first + 1));
-        LoadThemeBitmap(PicMouseDown, GetThemeString(style_, first + 2));
+        LoadThemeBitmap(normal_, GetThemeString(style_, first));
+        LoadThemeBitmap(mouseOn_, GetThemeString(style_, first + 1));
+        LoadThemeBitmap(mouseDown_, GetThemeString(style_, first + 2));
     }
-    Top = GetThemeInt(style_, theme::TitleButtonTop);
-    if (owner_ && owner_->onChange_) owner_->onChange_();
+    Top.top_ = GetThemeInt(style_, theme::TitleButtonTop);
+    changed();
 }
 
 TSkinTitleBarButton& TSkinTitleBarButtons::add(TSkinTitleBarBtnType type) {
@@ -46,6 +57,8 @@ TSkinTitleBarButton& TSkinTitleBarButtons::add(TSkinTitleBarBtnType type) {
     TSkinTitleBarButton& b = *items_.back();
     b.owner_ = this;
     setButtonType(b, type);
+    // A refused type leaves a custom button behind, which the bar still has to place.
+    if (b.type_ != type && onChange_) onChange_();
     return b;
 }
 

@@ -22,23 +22,46 @@ enum class TSkinTitleBarBtnType {
 // A button of the title bar; its size is the size of its normal picture.
 class TSkinTitleBarButton {
   public:
+    // The button's top in the bar: assigning it tells the bar, which lays itself out again.
+    class TopValue {
+      public:
+        TopValue& operator=(int top);
+        operator int() const { return top_; }  // NOLINT(google-explicit-constructor)
+
+      private:
+        friend class TSkinTitleBarButton;
+        explicit TopValue(TSkinTitleBarButton& button) : button_(button) {}
+        TSkinTitleBarButton& button_;
+        int top_ = 2;
+    };
+
+    TSkinTitleBarButton() = default;
+    TSkinTitleBarButton(const TSkinTitleBarButton&) = delete;
+    TSkinTitleBarButton& operator=(const TSkinTitleBarButton&) = delete;
+
     TSkinTitleBarBtnType ButtonType() const { return type_; }
+    // Whether the pictures leave out the colour of their bottom-left pixel.
     bool Transparent = false;
-    int Top = 2;
+    TopValue Top{*this};
     TSkinUIStyle UIStyle() const { return style_; }
     void setUIStyle(TSkinUIStyle s);
-    Bitmap PicNormal;
-    Bitmap PicMouseOn;
-    Bitmap PicMouseDown;
-    Size size() const { return PicNormal.size(); }
+    const Bitmap& PicNormal() const { return normal_; }
+    const Bitmap& PicMouseOn() const { return mouseOn_; }
+    const Bitmap& PicMouseDown() const { return mouseDown_; }
+    Size size() const { return normal_.size(); }
     // Takes the pictures, top and transparency of its style and type; a maximise button shows
     // the restore pictures while the form is maximised.
     void UpdateUIStyle(bool formMaximised = false);
 
   private:
     friend class TSkinTitleBarButtons;
+    void changed();
+
     TSkinTitleBarBtnType type_ = TSkinTitleBarBtnType::skinCustom;
     TSkinUIStyle style_ = TSkinUIStyle::Navy;
+    Bitmap normal_;
+    Bitmap mouseOn_;
+    Bitmap mouseDown_;
     class TSkinTitleBarButtons* owner_ = nullptr;
 };
 

@@ -26,7 +26,7 @@ TEST_F(SkinnedWindow, TheFrameSizesTheWindowAndDrawsItsBorder) {
     EXPECT_EQ(form().height(), 535);
     auto& frameControl = form().control<TSkinForm>("skinForm1");
     EXPECT_EQ(frameControl.bounds(), Rect::xywh(1, 0, 438, 534));
-    EXPECT_EQ(form().minimumSize(), Size(130, 50));
+    EXPECT_EQ(form().minimumSize(), (Size{130, 50}));
     const Bitmap& f = frame();
     const Color grey = Color::rgb(0x7F7F7F);
     EXPECT_TRUE(test::allColor(f, {0, 0, 1, 535}, grey));
@@ -96,8 +96,8 @@ TEST_F(SkinnedWindow, TabStripShowsTheSelectedTabLowerAndTheFramePatternAround) 
     }
     // The selected tab at x 10, one pixel lower: its key corner shows the pattern behind it.
     const int w0 = pages.strip().tabWidth(0), w1 = pages.strip().tabWidth(1);
-    EXPECT_EQ(pages.strip().tabRect(0), Rect(10, 1, 10 + w0, 18));
-    EXPECT_EQ(pages.strip().tabRect(1), Rect(10 + w0, 0, 10 + w0 + w1, 17));
+    EXPECT_EQ(pages.strip().tabRect(0), (Rect{10, 1, 10 + w0, 18}));
+    EXPECT_EQ(pages.strip().tabRect(1), (Rect{10 + w0, 0, 10 + w0 + w1, 17}));
     EXPECT_EQ(f.color(sx + 10, sy + 5), Color::rgb(0x4E4EAF));
     EXPECT_EQ(f.color(sx + 10, sy + 1), f.color(sx + 300, sy + 1));  // key pixel: background
     EXPECT_EQ(f.color(sx + 10 + w0, sy + 5), Color::rgb(0x91A7B4));
@@ -194,6 +194,71 @@ TEST_F(SkinnedWindow, TitleBarPressOnCloseReleaseOnMinimiseMinimises) {
     // Close.
     click(close);
     EXPECT_TRUE(form().closed());
+}
+
+TEST_F(SkinnedWindow, TheTitleBarsHoveredButtonComesFromItsMouseEventsNotThePointer) {
+    auto& bar = form().control<TSkinForm>("skinForm1").TitleBar();
+    move({1 + 200, 12});  // the pointer over the empty bar
+    // A move the bar is told of, over the close button, wherever the pointer is.
+    bar.mouseMove({{427, 12}});
+    EXPECT_EQ(bar.hoverIndex(), 1);
+    const Bitmap over = picture("PINSTRIPE_TITLEBTN_CLOSE_MOUSEON");
+    const Bitmap& f = frame();
+    // The paint shows what the event said; it does not look at the pointer itself.
+    EXPECT_EQ(bar.hoverIndex(), 1);
+    for (int y = 0; y < 17; ++y)
+        for (int x = 0; x < 17; ++x) ASSERT_EQ(f.color(1 + 419 + x, 4 + y), over.color(x, y));
+    // Edges count as on the button; one pixel beyond does not.
+    bar.mouseMove({{419 + 17, 4 + 17}});
+    EXPECT_EQ(bar.hoverIndex(), 1);
+    bar.mouseMove({{419 + 18, 4}});
+    EXPECT_EQ(bar.hoverIndex(), -1);
+    bar.mouseMove({{3, 4}});
+    EXPECT_EQ(bar.hoverIndex(), 0);
+    bar.mouseLeave();
+    EXPECT_EQ(bar.hoverIndex(), -1);
+}
+
+TEST_F(SkinnedWindow, TheTitleBarIsLaidOutWhenWhatItDependsOnChangesNotWhenItPaints) {
+    auto& frameControl = form().control<TSkinForm>("skinForm1");
+    auto& bar = frameControl.TitleBar();
+    frame();
+    // No paint in between: every answer below comes from the change itself.
+    bar.setButtonInterval(3);
+    EXPECT_EQ(bar.buttonRect(1), Rect::xywh(416, 4, 17, 17));
+    EXPECT_EQ(bar.buttonRect(2), Rect::xywh(395, 4, 17, 17));
+    bar.setButtonInterval(0);
+    bar.setRightBtnXOffset(-12);
+    EXPECT_EQ(bar.buttonRect(1), Rect::xywh(409, 4, 17, 17));
+    bar.setRightBtnXOffset(-2);
+    bar.setLeftBtnXOffset(10);
+    EXPECT_EQ(bar.buttonRect(0), Rect::xywh(10, 4, 17, 17));
+    EXPECT_EQ(bar.captionOrigin().x, 32);
+    bar.setLeftBtnXOffset(3);
+    bar.Buttons()[1].Top = 6;
+    EXPECT_EQ(bar.buttonRect(1), Rect::xywh(419, 6, 17, 17));
+    bar.Buttons()[1].Top = 4;
+    // A narrower window moves the right-hand buttons and cuts the caption that no longer fits.
+    bar.mouseMove({{155, 12}});
+    EXPECT_EQ(bar.hoverIndex(), -1);
+    form().setSize(170, form().height());
+    EXPECT_EQ(bar.width(), 168);
+    EXPECT_EQ(bar.buttonRect(1), Rect::xywh(149, 4, 17, 17));
+    // The button that came under the resting mouse is the hovered one.
+    EXPECT_EQ(bar.hoverIndex(), 1);
+    EXPECT_EQ(bar.shownCaption(), "岚...");
+    // A caption that fits again is shown whole; a larger font or a longer caption is cut.
+    form().setSize(440, form().height());
+    EXPECT_EQ(bar.shownCaption(), "岚渊角色模拟器 beta0.1");
+    const FontSpec normal = bar.font();
+    FontSpec large = normal;
+    large.height = 40;
+    bar.setFont(large);
+    EXPECT_EQ(bar.shownCaption(), "岚...");
+    bar.setFont(normal);
+    EXPECT_EQ(bar.shownCaption(), "岚渊角色模拟器 beta0.1");
+    frameControl.setCaption("Ab" + std::string(80, 'c'));
+    EXPECT_EQ(bar.shownCaption(), "Ab...");
 }
 
 TEST_F(SkinnedWindow, PressingTheEmptyTitleBarMovesTheWindow) {
