@@ -36,6 +36,7 @@ TSkinForm::~TSkinForm() {
 
 void TSkinForm::setUIStyle(TSkinUIStyle s) {
     style_ = s;
+    loadPattern();
     if (s == TSkinUIStyle::Custom) return;
     borderColor_ = GetThemeColor(s, theme::FrameBorderColor);
     setBorderWidth(GetThemeInt(s, theme::FrameBorderWidth));
@@ -113,15 +114,21 @@ void TSkinForm::PaintFormBorder(Canvas& c) {
     c.fillRect({0, 0, cw, bw}, borderColor_);
 }
 
+void TSkinForm::loadPattern() {
+    // Pinstripe and Pearl fill the body with a pattern, the other styles with the colour.
+    if (style_ == TSkinUIStyle::Pinstripe)
+        LoadThemeBitmap(pattern_, "PINSTRIPE_FORM_BACKGROUND");
+    else if (style_ == TSkinUIStyle::Pearl)
+        LoadThemeBitmap(pattern_, "PEARL_FORM_BACKGROUND");
+    else
+        pattern_ = Bitmap();
+}
+
 void TSkinForm::paint(Canvas& c) {
-    if (style_ == TSkinUIStyle::Pinstripe || style_ == TSkinUIStyle::Pearl) {
-        Bitmap pattern;
-        LoadThemeBitmap(pattern, style_ == TSkinUIStyle::Pinstripe ? "PINSTRIPE_FORM_BACKGROUND"
-                                                                   : "PEARL_FORM_BACKGROUND");
-        c.fillPattern(clientRect(), pattern);
-    } else {
+    if (pattern_.empty())
         c.fillRect(clientRect(), color());
-    }
+    else
+        c.fillPattern(clientRect(), pattern_);
 }
 
 void TSkinForm::onFormMessage(FormMessage& m) {

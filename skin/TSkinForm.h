@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/Bitmap.h"
 #include "platform/Control.h"
 #include "skin/TSkinTitleBar.h"
 #include "skin/TSkinUIStyle.h"
@@ -48,10 +49,13 @@ class TSkinForm : public Control {
 
   private:
     void onFormMessage(struct FormMessage& m);
+    // Decodes the body pattern of the style, if it has one.
+    void loadPattern();
 
     Form& form_;
     TSkinTitleBar* titleBar_ = nullptr;
     TSkinUIStyle style_ = TSkinUIStyle::Navy;
+    Bitmap pattern_;
     Color borderColor_;
     int borderWidth_ = 1;
     bool sizeable_ = true;

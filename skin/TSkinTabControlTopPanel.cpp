@@ -21,10 +21,21 @@ TSkinTab* TSkinTabControlTopPanel::owner() const {
 
 void TSkinTabControlTopPanel::setUIStyle(TSkinUIStyle s) {
     style_ = s;
-    activeName_ = GetThemeString(s, theme::TabActive);
-    inactiveName_ = GetThemeString(s, theme::TabInactive);
-    lineName_ = GetThemeString(s, theme::TabLine);
+    const std::string active = GetThemeString(s, theme::TabActive);
+    if (active.empty()) {
+        active_ = inactive_ = line_ = Bitmap();
+    } else {
+        LoadThemeBitmap(active_, active);
+        LoadThemeBitmap(inactive_, GetThemeString(s, theme::TabInactive));
+        LoadThemeBitmap(line_, GetThemeString(s, theme::TabLine));
+        tabHeight_ = active_.height();
+    }
     setHeight(GetThemeInt(s, theme::TabStripHeight));
+    invalidate();
+}
+
+void TSkinTabControlTopPanel::fontChanged() {
+    measure();
     invalidate();
 }
 
@@ -51,6 +62,7 @@ void TSkinTabControlTopPanel::setTabIndex(int i) {
 }
 
 void TSkinTabControlTopPanel::setLeftMargin(int m) {
+    if (m == leftMargin_) return;
     leftMargin_ = m;
     invalidate();
 }
@@ -91,36 +103,25 @@ void TSkinTabControlTopPanel::measure() {
                           : app->fonts().textWidth(font(), processPrefix(tabs_[i]).display) + 20;
         widths_[i] = std::max(w, 15);
     }
-    if (!activeName_.empty() && hasThemeBitmap(activeName_)) {
-        Bitmap a;
-        LoadThemeBitmap(a, activeName_);
-        tabHeight_ = a.height();
-    }
 }
 
 void TSkinTabControlTopPanel::paint(Canvas& c) {
     // The container's parent paints itself under the container: the frame's body shows
     // wherever there is no tab.
     if (TSkinTab* o = owner()) o->paintParentBackground(c);
-    if (activeName_.empty()) return;
-    Bitmap active, inactive, line;
-    LoadThemeBitmap(active, activeName_);
-    LoadThemeBitmap(inactive, inactiveName_);
-    LoadThemeBitmap(line, lineName_);
-    tabHeight_ = active.height();
-    const int h = inactive.height();
+    if (active_.empty()) return;
+    const int h = inactive_.height();
     const Color border = owner() ? owner()->BorderColor() : colors::black;
-    c.stretchBitmap(line, line.rect(), {1, h, width() - 1, h + line.height()});
-    c.fillRect({0, h, 1, h + line.height()}, border);
-    c.fillRect({width() - 1, h, width(), h + line.height()}, border);
-    measure();
+    c.stretchBitmap(line_, line_.rect(), {1, h, width() - 1, h + line_.height()});
+    c.fillRect({0, h, 1, h + line_.height()}, border);
+    c.fillRect({width() - 1, h, width(), h + line_.height()}, border);
     int x = leftMargin_;
     for (size_t i = 0; i < tabs_.size(); ++i) {
         const int w = i < static_cast<size_t>(kMaxRecorded) ? widths_[i] : 0;
         if (w <= 0) continue;
         const bool selected = static_cast<int>(i) == tabIndex_;
         const Rect r = selected ? Rect{x, 1, x + w, h + 1} : Rect{x, 0, x + w, h};
-        SliceDrawHorizontal(selected ? active : inactive, c, r, true);
+        SliceDrawHorizontal(selected ? active_ : inactive_, c, r, true);
         c.drawText(font(), font().color, r, tabs_[i], text::HCenter | text::VCenter);
         x += w;
     }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Bitmap.h"
 #include "platform/Control.h"
 #include "skin/TSkinUIStyle.h"
 
@@ -39,17 +40,19 @@ class TSkinTabControlTopPanel : public Control {
 
     void paint(Canvas& canvas) override;
     void mouseDown(const MouseEvent& e) override;
+    void fontChanged() override;
 
   private:
     TSkinTab* owner() const;
-    // The widths the tabs take with their captions, as a paint records them.
+    // Records the widths the tabs take with their captions in the strip's font.
     void measure();
 
     TSkinUIStyle style_ = TSkinUIStyle::Navy;
     std::vector<std::string> tabs_{"Tab1"};
     int tabIndex_ = 0;
     int leftMargin_ = 10;
-    std::string activeName_, inactiveName_, lineName_;
+    // The style's pictures, decoded when the style changes: active tab, inactive tab, line.
+    Bitmap active_, inactive_, line_;
     int tabHeight_ = 0;
     std::array<int, kMaxTabs> widths_;
     std::array<bool, kMaxTabs> visible_;

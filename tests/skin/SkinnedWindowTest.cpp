@@ -7,6 +7,7 @@
 #include "skin/TSkinTabSheet.h"
 #include "skin/TSkinTitleBar.h"
 #include "skin/ThemeTable.h"
+#include "tests/support/HeadlessApp.h"
 #include "tests/support/WindowFixture.h"
 
 namespace lymn {
@@ -110,6 +111,23 @@ TEST_F(SkinnedWindow, TabStripShowsTheSelectedTabLowerAndTheFramePatternAround) 
     const Rect captionInk =
         test::inkBox(f, Rect::xywh(sx + 10 + 4, sy + 3, w0 - 8, 13), Color::rgb(0x9C9CED));
     EXPECT_FALSE(captionInk.empty());
+}
+
+TEST_F(SkinnedWindow, TheTabWidthsFollowTheTabFontAtOnce) {
+    auto& pages = form().control<TSkinPageControl>("skinPageControl1");
+    const int before = pages.strip().tabWidth(0);
+    FontSpec large = pages.font();
+    large.height = 22;
+    pages.setTabFont(large);
+    // No paint in between: the widths are measured when the font changes.
+    const int w0 = pages.strip().tabWidth(0);
+    EXPECT_GT(w0, before + 10);
+    EXPECT_EQ(w0, app().fonts().textWidth(large, "角色模拟") + 20);
+    // The tab under a click is found with the new widths.
+    const Rect tab1 = pages.strip().tabRect(1).translated(pages.strip().formRect().topLeft());
+    EXPECT_EQ(tab1.left, pages.strip().formRect().left + 10 + w0);
+    click({tab1.left + 2, tab1.top + 8});
+    EXPECT_EQ(pages.ActivePage()->name(), "skinTabSheet2");
 }
 
 TEST_F(SkinnedWindow, PicturePanelsShowTheTopLeftOfTheStripedPicture) {
@@ -348,6 +366,37 @@ TEST_F(SkinnedWindow, ALongCaptionIsShortenedToItsFirstCharacter) {
     frame();
     EXPECT_EQ(frameControl.TitleBar().shownCaption(), "Ab...");
     EXPECT_EQ(form().caption(), "Ab" + std::string(80, 'c'));
+}
+
+TEST(SkinForm, TheBodyIsThePatternOfPinstripeAndPearlAndTheColourOfTheOtherStyles) {
+    test::HeadlessApp h;
+    Form f(h.app);
+    f.setSize(200, 150);
+    auto& frameControl = f.add<TSkinForm>();
+    f.show();
+    // Below the title bar, where nothing covers the body; the pattern starts at the frame.
+    auto expectBody = [&](const char* pattern, Color colour) {
+        h.app.processMessages();
+        const Rect body = frameControl.formRect();
+        Bitmap p;
+        if (pattern) LoadThemeBitmap(p, pattern);
+        for (int y = 100; y < 110; ++y)
+            for (int x = 20; x < 30; ++x) {
+                const Color want =
+                    pattern ? p.color((x - body.left) % 8, (y - body.top) % 8) : colour;
+                ASSERT_EQ(f.frame().color(x, y), want) << x << "," << y;
+            }
+    };
+    expectBody(nullptr, Color::rgb(0xE8E8E8));  // Navy
+    frameControl.setUIStyle(TSkinUIStyle::Pinstripe);
+    expectBody("PINSTRIPE_FORM_BACKGROUND", {});
+    frameControl.setUIStyle(TSkinUIStyle::Pearl);
+    expectBody("PEARL_FORM_BACKGROUND", {});
+    frameControl.setUIStyle(TSkinUIStyle::Sky);
+    expectBody(nullptr, Color::rgb(0xEFEBDE));
+    // Custom keeps the colour it had.
+    frameControl.setUIStyle(TSkinUIStyle::Custom);
+    expectBody(nullptr, Color::rgb(0xEFEBDE));
 }
 
 TEST_F(SkinnedWindow, TheFrameRefusesASecondFrameAndItselfAsFormPanel) {
