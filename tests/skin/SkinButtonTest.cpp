@@ -124,33 +124,71 @@ TEST_F(SkinButton, PinstripeKeepsItsHeightAt23) {
     EXPECT_EQ(button->height(), 27);
 }
 
-TEST_F(SkinButton, GlyphLayouts) {
-    button->setGlyph(Bitmap(16, 16, colors::white));
-    const int tw = h.app.fonts().textWidth(button->font(), "截  图");
-    const int th = h.app.fonts().metrics(button->font()).height();
-    EXPECT_EQ(button->glyphPosition(), Point((80 - tw - 16 - 4) / 2, (23 - 16) / 2));
-    EXPECT_EQ(button->captionPosition(), Point((80 - tw - 16 - 4) / 2 + 16 + 4, (23 - th) / 2));
-    button->setLayout(TButtonLayout::blGlyphRight);
-    EXPECT_EQ(button->glyphPosition(), Point((80 + tw + 4 - 16) / 2, (23 - 16) / 2));
-    EXPECT_EQ(button->captionPosition().x, (80 + tw + 4 - 16) / 2 - tw - 4);
-    button->setLayout(TButtonLayout::blGlyphTop);
-    EXPECT_EQ(button->glyphPosition(), Point((80 - 16) / 2, (23 - th - 16 - 4) / 2));
-    button->setLayout(TButtonLayout::blGlyphBottom);
-    EXPECT_EQ(button->glyphPosition(), Point((80 - 16) / 2, (23 + th + 4 - 16) / 2));
-    EXPECT_EQ(button->captionPosition().y, (23 + th + 4 - 16) / 2 - th - 4);
-    // A glyph twice as wide as high holds two frames.
-    button->setGlyph(Bitmap(32, 16, colors::white));
-    button->setLayout(TButtonLayout::blGlyphLeft);
-    EXPECT_EQ(button->glyphPosition().x, (80 - tw - 16 - 4) / 2);
+// The box around the pixels of exactly one colour inside r.
+Rect boxOf(const Bitmap& b, const Rect& r, Color c) {
+    Rect box;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            if (b.color(x, y) == c) box = box.united(Rect::xywh(x, y, 1, 1));
+    return box;
+}
+
+TEST_F(SkinButton, TheCaptionIsCentredMovesWithThePressAndIsEmbossedWhenDisabled) {
+    const Rect area = button->formRect();
+    h.app.processMessages();
+    const Rect ink = boxOf(form.frame(), area, colors::black);
+    ASSERT_FALSE(ink.empty());
+    EXPECT_NEAR(ink.left + ink.right, 2 * (94 + 40), 3);
+    EXPECT_NEAR(ink.top + ink.bottom, 2 * (100 + 11), 4);
+    // Pressed: the caption one pixel right and down.
+    h.press(form, inside());
+    h.app.processMessages();
+    EXPECT_EQ(boxOf(form.frame(), area, colors::black), ink.translated(1, 1));
+    h.release(form, {20, 20});
+    // Disabled: grey at its place over white one pixel right and down, no black left.
+    button->setEnabled(false);
+    h.app.processMessages();
+    EXPECT_TRUE(boxOf(form.frame(), area, colors::black).empty());
+    EXPECT_EQ(boxOf(form.frame(), area, Color::rgb(0x808080)), ink);
+    const Rect white = boxOf(form.frame(), ink.translated(1, 1), colors::white);
+    EXPECT_EQ(white.right, ink.right + 1);
+    EXPECT_EQ(white.bottom, ink.bottom + 1);
+}
+
+TEST_F(SkinButton, ANewStyleOrPictureNameShowsItsPictureAtTheNextPaint) {
+    // The button's corner pixels, away from the caption, against the picture drawn by hand.
+    auto expectSliced = [&](const char* name) {
+        Bitmap picture;
+        LoadThemeBitmap(picture, name);
+        Bitmap expected(80, 23, form.color());
+        Canvas c(expected);
+        SliceDraw(picture, c, {0, 0, 80, 23}, false);
+        h.app.processMessages();
+        for (auto [x, y] : {std::pair{0, 0}, {4, 3}, {79, 0}, {76, 21}, {0, 22}, {40, 1}})
+            EXPECT_EQ(form.frame().color(94 + x, 100 + y), expected.color(x, y))
+                << name << " " << x << "," << y;
+    };
+    expectSliced("PINSTRIPE_BUTTON_NORMAL");
+    button->setUIStyle(TSkinUIStyle::Navy);
+    expectSliced("NAVY_BUTTON_NORMAL");
+    h.move(form, inside());
+    expectSliced("NAVY_BUTTON_MOUSEON");
+    // A Custom picture is drawn unscaled from the top-left corner.
+    button->setPicMouseOnResName("GLASS_BUTTON_MOUSEON");
+    h.app.processMessages();
+    Bitmap glass;
+    LoadThemeBitmap(glass, "GLASS_BUTTON_MOUSEON");
+    for (auto [x, y] : {std::pair{0, 0}, {5, 5}, {76, 22}})
+        EXPECT_EQ(form.frame().color(94 + x, 100 + y), glass.color(x, y)) << x << "," << y;
 }
 
 TEST_F(SkinButton, CustomPicturesAndAutoSize) {
     button->setPicNormalResName("GLASS_BUTTON_NORMAL");
     EXPECT_EQ(button->UIStyle(), TSkinUIStyle::Custom);
     button->setAutoSize(true);
-    EXPECT_EQ(button->bounds().size(), Size(77, 27));
+    EXPECT_EQ(button->bounds().size(), (Size{77, 27}));
     button->setPicNormalResName("MISSING_PICTURE");
-    EXPECT_EQ(button->bounds().size(), Size(74, 21));
+    EXPECT_EQ(button->bounds().size(), (Size{74, 21}));
 }
 
 TEST(ImagePanel, DrawStylesAndCaption) {
@@ -182,12 +220,12 @@ TEST(ImagePanel, DrawStylesAndCaption) {
     panel.setCaption("说明");
     h.app.processMessages();
     const Rect ink = test::inkBox(form.frame(), form.clientRect(), panel.color());
-    EXPECT_NEAR((ink.left + ink.right) / 2, 219, 3);
-    EXPECT_NEAR((ink.top + ink.bottom) / 2, 244, 4);
+    EXPECT_NEAR(ink.left + ink.right, 2 * 219, 6);
+    EXPECT_NEAR(ink.top + ink.bottom, 2 * 244, 8);
     // Automatic size follows the picture unless the alignment fixes that side.
     panel.setPicture(picture);
     panel.setAutoSize(true);
-    EXPECT_EQ(panel.bounds().size(), Size(100, 100));
+    EXPECT_EQ(panel.bounds().size(), (Size{100, 100}));
 }
 
 }  // namespace
