@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+
 #include "platform/Error.h"
 #include "platform/Resources.h"
 #include "skin/ThemeTable.h"
@@ -24,32 +27,106 @@ TEST(Theme, TypedLookupsAndTheirFallbacks) {
     EXPECT_EQ(GetThemeString(TSkinUIStyle::Navy, 23), "MENU_CHECKED");
 }
 
-TEST(Theme, TheRowsTheWindowReads) {
-    using S = TSkinUIStyle;
-    EXPECT_EQ(GetThemeColor(S::Pinstripe, 2), Color::rgb(0x7F7F7F));
-    EXPECT_EQ(GetThemeColor(S::Sky, 2), Color::rgb(0x002CC8));
-    // Colours are kept as 0x00BBGGRR.
-    EXPECT_EQ(GetThemeElement(S::Sky, 2).value, 0xC82C00);
-    EXPECT_EQ(GetThemeColor(S::Pearl, 3), Color::rgb(0xFBFBFB));
-    EXPECT_EQ(GetThemeInt(S::Sky, 4), 3);
-    EXPECT_EQ(GetThemeInt(S::Glass, 6), 270);
-    EXPECT_EQ(GetThemeInt(S::Sky, 7), 13);
-    EXPECT_EQ(GetThemeColor(S::Sky, 8), Color::rgb(0x686868));
-    EXPECT_EQ(GetThemeColor(S::Sky, 9), Color::rgb(0xEFEBDE));
-    EXPECT_TRUE(GetThemeBool(S::Pearl, 66));
-    EXPECT_FALSE(GetThemeBool(S::Navy, 66));
-    EXPECT_EQ(GetThemeInt(S::Glass, 67), 4);
-    EXPECT_EQ(GetThemeInt(S::Glass, 68), -3);
-    EXPECT_EQ(GetThemeInt(S::Sky, 69), 5);
-    EXPECT_EQ(GetThemeInt(S::Pinstripe, 73), 34);
-    EXPECT_EQ(GetThemeInt(S::Glass, 73), 22);
-    for (int s = 1; s <= 5; ++s) EXPECT_EQ(GetThemeInt(static_cast<S>(s), 1), s);
-    // Every row has one kind for all styles.
-    for (int i = 1; i <= 91; ++i)
-        for (int s = 2; s <= 5; ++s)
-            EXPECT_EQ(GetThemeElement(static_cast<S>(s), i).kind,
-                      GetThemeElement(S::Pinstripe, i).kind)
-                << i;
+constexpr TSkinUIStyle kStyles[] = {TSkinUIStyle::Pinstripe, TSkinUIStyle::Sky, TSkinUIStyle::Navy,
+                                    TSkinUIStyle::Pearl, TSkinUIStyle::Glass};
+
+TEST(Theme, TheNumbersColoursAndFlagsOfEveryStyle) {
+    struct Row {
+        int index;
+        TSkinType kind;
+        std::array<int32_t, 5> values;  // Pinstripe, Sky, Navy, Pearl, Glass; colours as RGB
+    };
+    const Row rows[] = {
+        {1, TSkinType::Int, {1, 2, 3, 4, 5}},
+        {2, TSkinType::Color, {0x7F7F7F, 0x002CC8, 0x000000, 0x000000, 0x000000}},
+        {3, TSkinType::Color, {0xE7E7E7, 0xEFEBDE, 0xE8E8E8, 0xFBFBFB, 0xE7E7E7}},
+        {4, TSkinType::Int, {1, 3, 1, 1, 1}},
+        {5, TSkinType::Int, {21, 27, 30, 21, 31}},
+        {6, TSkinType::Int, {130, 150, 130, 130, 270}},
+        {7, TSkinType::Int, {0, 13, 0, 0, 11}},
+        {8, TSkinType::Color, {0x7F7F7F, 0x686868, 0x000000, 0x000000, 0x000000}},
+        {9, TSkinType::Color, {0xE7E7E7, 0xEFEBDE, 0xE8E8E8, 0xFBFBFB, 0xE7E7E7}},
+        {66, TSkinType::Bool, {0, 0, 0, 1, 1}},
+        {67, TSkinType::Int, {3, 2, 0, 0, 4}},
+        {68, TSkinType::Int, {-2, -2, 0, 0, -3}},
+        {69, TSkinType::Int, {4, 5, 2, 2, 6}},
+        {73, TSkinType::Int, {34, 19, 22, 22, 22}},
+    };
+    for (const Row& row : rows)
+        for (size_t s = 0; s < 5; ++s) {
+            SCOPED_TRACE(testing::Message() << "row " << row.index << ", style " << s + 1);
+            const TSkinUIStyle style = kStyles[s];
+            const ThemeElement e = GetThemeElement(style, row.index);
+            EXPECT_EQ(e.kind, row.kind);
+            switch (row.kind) {
+                case TSkinType::Color: {
+                    const Color c = Color::rgb(static_cast<uint32_t>(row.values[s]));
+                    EXPECT_EQ(GetThemeColor(style, row.index), c);
+                    EXPECT_EQ(e.value, static_cast<int32_t>(c.bgr()));  // kept as 0x00BBGGRR
+                    break;
+                }
+                case TSkinType::Bool:
+                    EXPECT_EQ(GetThemeBool(style, row.index), row.values[s] != 0);
+                    break;
+                default:
+                    EXPECT_EQ(GetThemeInt(style, row.index), row.values[s]);
+                    break;
+            }
+        }
+    EXPECT_EQ(GetThemeElement(TSkinUIStyle::Sky, 2).value, 0xC82C00);
+    // The rows read only by controls this window lacks still have their kinds.
+    for (const TSkinUIStyle style : kStyles) {
+        for (int i = 10; i <= 13; ++i) EXPECT_EQ(GetThemeElement(style, i).kind, TSkinType::Color);
+        for (int i = 27; i <= 42; ++i) EXPECT_EQ(GetThemeElement(style, i).kind, TSkinType::Str);
+        for (int i = 85; i <= 91; ++i) EXPECT_EQ(GetThemeElement(style, i).kind, TSkinType::Str);
+        EXPECT_EQ(GetThemeString(style, 23), "MENU_CHECKED");
+    }
+}
+
+TEST(Theme, PictureNamesFollowThePrefixRuleButSkysRestoreButton) {
+    struct Row {
+        int index;
+        const char* pinstripe;
+    };
+    const Row rows[] = {{24, "PINSTRIPE_BUTTON_NORMAL"},
+                        {25, "PINSTRIPE_BUTTON_MOUSEON"},
+                        {26, "PINSTRIPE_BUTTON_MOUSEDOWN"},
+                        {45, "PINSTRIPE_TITLE_LEFT"},
+                        {46, "PINSTRIPE_TITLE_CLIENT"},
+                        {47, "PINSTRIPE_TITLE_RIGHT"},
+                        {48, "PINSTRIPE_TITLEBTN_CLOSE_NORMAL"},
+                        {49, "PINSTRIPE_TITLEBTN_CLOSE_MOUSEON"},
+                        {50, "PINSTRIPE_TITLEBTN_CLOSE_MOUSEDOWN"},
+                        {51, "PINSTRIPE_TITLEBTN_MAX_NORMAL"},
+                        {52, "PINSTRIPE_TITLEBTN_MAX_MOUSEON"},
+                        {53, "PINSTRIPE_TITLEBTN_MAX_MOUSEDOWN"},
+                        {54, "PINSTRIPE_TITLEBTN_MIN_NORMAL"},
+                        {55, "PINSTRIPE_TITLEBTN_MIN_MOUSEON"},
+                        {56, "PINSTRIPE_TITLEBTN_MIN_MOUSEDOWN"},
+                        {57, "PINSTRIPE_TITLEBTN_HELP_NORMAL"},
+                        {58, "PINSTRIPE_TITLEBTN_HELP_MOUSEON"},
+                        {59, "PINSTRIPE_TITLEBTN_HELP_MOUSEDOWN"},
+                        {60, "PINSTRIPE_TITLEBTN_CTLBOX_NORMAL"},
+                        {61, "PINSTRIPE_TITLEBTN_CTLBOX_MOUSEON"},
+                        {62, "PINSTRIPE_TITLEBTN_CTLBOX_MOUSEDOWN"},
+                        {63, "PINSTRIPE_TITLEBTN_MAX_NORMAL"},
+                        {64, "PINSTRIPE_TITLEBTN_MAX_MOUSEON"},
+                        {65, "PINSTRIPE_TITLEBTN_MAX_MOUSEDOWN"},
+                        {70, "PINSTRIPE_TAB_ACTIVE"},
+                        {71, "PINSTRIPE_TAB_INACTIVE"},
+                        {72, "PINSTRIPE_TAB_LINE"}};
+    const char* prefixes[] = {"PINSTRIPE_", "SKY_", "NAVY_", "PEARL_", "GLASS_"};
+    const char* skyRestore[] = {"SKY_TITLEBTN_RST_NORMAL", "SKY_TITLEBTN_RST_MOUSEON",
+                                "SKY_TITLEBTN_RST_MOUSEDOWN"};
+    for (const Row& row : rows)
+        for (size_t s = 0; s < 5; ++s) {
+            const TSkinUIStyle style = kStyles[s];
+            EXPECT_EQ(GetThemeElement(style, row.index).kind, TSkinType::Str) << row.index;
+            std::string want = prefixes[s] + std::string(row.pinstripe).substr(10);
+            if (style == TSkinUIStyle::Sky && row.index >= 63 && row.index <= 65)
+                want = skyRestore[row.index - 63];
+            EXPECT_EQ(GetThemeString(style, row.index), want) << row.index << " " << s + 1;
+        }
 }
 
 TEST(Theme, EveryPictureNameIsInTheStoreAtItsSize) {
@@ -91,7 +168,7 @@ TEST(Theme, EveryPictureNameIsInTheStoreAtItsSize) {
     for (const Expect& e : sizes) {
         Bitmap b;
         LoadThemeBitmap(b, e.name);
-        EXPECT_EQ(b.size(), Size(e.w, e.h)) << e.name;
+        EXPECT_EQ(b.size(), (Size{e.w, e.h})) << e.name;
     }
     Bitmap b;
     EXPECT_THROW(LoadThemeBitmap(b, "NO_SUCH_PICTURE"), Error);
