@@ -24,7 +24,6 @@ class TSkinButton : public TSkinCustomButton {
     void setPicNormalResName(const std::string& n);
     void setPicMouseOnResName(const std::string& n);
     void setPicMouseDownResName(const std::string& n);
-    const std::string& picNormal() const { return names_[kNormal]; }
 
     // The picture of the current state: disabled and normal show the normal one.
     std::string statePicture() const;

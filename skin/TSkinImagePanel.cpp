@@ -47,12 +47,6 @@ void TSkinImagePanel::setAlignment(CaptionAlignment a) {
     invalidate();
 }
 
-void TSkinImagePanel::setCaptionPosition(Point p) {
-    if (p == captionPos_) return;
-    captionPos_ = p;
-    invalidate();
-}
-
 void TSkinImagePanel::applyAutoSize() {
     if (!autoSize_ || picture().empty()) return;
     const Align a = align();
@@ -87,10 +81,6 @@ void TSkinImagePanel::paint(Canvas& c) {
         c.fillRect(r, color());
     }
     if (caption_.find_first_not_of(' ') == std::string::npos) return;
-    if (captionPos_.x >= 0 || captionPos_.y >= 0) {
-        c.drawTextAt(font(), font().color, captionPos_, caption_);
-        return;
-    }
     const unsigned h = alignment_ == CaptionAlignment::Left    ? text::Left
                        : alignment_ == CaptionAlignment::Right ? text::Right
                                                                : text::HCenter;

@@ -31,8 +31,6 @@ class TSkinImagePanel : public Control {
     void setCaption(const std::string& c);
     CaptionAlignment alignment() const { return alignment_; }
     void setAlignment(CaptionAlignment a);
-    // The caption's top-left corner; (-1, -1) lays it out by the alignment.
-    void setCaptionPosition(Point p);
 
     void paint(Canvas& canvas) override;
     bool opaque() const override { return !transparent_; }
@@ -47,7 +45,6 @@ class TSkinImagePanel : public Control {
     bool autoSize_ = false;
     std::string caption_;
     CaptionAlignment alignment_ = CaptionAlignment::Center;
-    Point captionPos_{-1, -1};
 };
 
 }  // namespace lymn

@@ -16,14 +16,6 @@ TSkinTabSheet* TSkinPageControl::GetPage(int i) const {
     return i >= 0 && i < PageCount() ? pages_[static_cast<size_t>(i)] : nullptr;
 }
 
-int TSkinPageControl::ActivePageIndex() const {
-    return active_ ? active_->PageIndex() : 0;
-}
-
-void TSkinPageControl::setActivePageIndex(int i) {
-    if (TSkinTabSheet* p = GetPage(i)) setActivePage(p);
-}
-
 void TSkinPageControl::setActivePage(TSkinTabSheet* page) {
     if (loadingState()) {
         storedActive_ = page;
@@ -47,20 +39,6 @@ void TSkinPageControl::tabActivated(int index) {
     TSkinTab::tabActivated(index);
 }
 
-void TSkinPageControl::SelectNextPage(bool forward) {
-    const int n = PageCount();
-    if (n == 0) return;
-    const int start = active_ ? active_->PageIndex() : (forward ? -1 : n);
-    for (int k = 1; k <= n; ++k) {
-        const int i = ((start + (forward ? k : -k)) % n + n) % n;
-        if (pages_[static_cast<size_t>(i)]->TabVisible()) {
-            setActivePage(pages_[static_cast<size_t>(i)]);
-            return;
-        }
-    }
-    active_ = nullptr;
-}
-
 void TSkinPageControl::renumber() {
     for (size_t i = 0; i < pages_.size(); ++i) pages_[i]->pageIndex_ = static_cast<int>(i);
 }
@@ -69,15 +47,6 @@ void TSkinPageControl::rebuildCaptions() {
     std::vector<std::string> captions;
     for (TSkinTabSheet* p : pages_) captions.push_back(p->Caption());
     strip().setTabs(std::move(captions));
-}
-
-void TSkinPageControl::movePage(TSkinTabSheet* page, int index) {
-    if (index < 0 || index >= PageCount()) return;
-    pages_.erase(std::find(pages_.begin(), pages_.end(), page));
-    pages_.insert(pages_.begin() + index, page);
-    renumber();
-    rebuildCaptions();
-    setActivePage(page);
 }
 
 void TSkinPageControl::pageTabVisibility(TSkinTabSheet* page, bool visible) {

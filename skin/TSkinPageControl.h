@@ -19,9 +19,6 @@ class TSkinPageControl : public TSkinTab {
     TSkinTabSheet* GetPage(int i) const;
     TSkinTabSheet* ActivePage() const { return active_; }
     void setActivePage(TSkinTabSheet* page);
-    int ActivePageIndex() const;
-    void setActivePageIndex(int i);
-    void SelectNextPage(bool forward);
     // While loading: the stored order of the pages by name.
     void setPageNames(std::vector<std::string> names) { pageNames_ = std::move(names); }
 
@@ -32,7 +29,6 @@ class TSkinPageControl : public TSkinTab {
 
     // Called by the pages.
     void rebuildCaptions();
-    void movePage(TSkinTabSheet* page, int index);
     void pageTabVisibility(TSkinTabSheet* page, bool visible);
 
   protected:

@@ -8,10 +8,6 @@ TSkinTabSheet::TSkinTabSheet(Control* parent) : Control(parent) {
     setAlign(Align::Client);
 }
 
-void TSkinTabSheet::setPageIndex(int i) {
-    if (pageControl_) pageControl_->movePage(this, i);
-}
-
 void TSkinTabSheet::setCaption(const std::string& c) {
     if (c == caption_) return;
     caption_ = c;

@@ -15,8 +15,6 @@ class TSkinTabSheet : public Control {
     explicit TSkinTabSheet(Control* parent);
 
     int PageIndex() const { return pageIndex_; }
-    // Moves the page to a valid position (renumbering the others) and activates it.
-    void setPageIndex(int i);
     const std::string& Caption() const { return caption_; }
     void setCaption(const std::string& c);
     bool TabVisible() const { return tabVisible_; }
