@@ -1,5 +1,6 @@
 #include "tools/lymn-drive/Driver.h"
 
+#include <limits>
 #include <map>
 #include <sstream>
 
@@ -105,23 +106,36 @@ bool Driver::run(const std::string& raw) {
 }
 
 bool Driver::command(const Line& line) {
-    static const std::map<std::string, Command> kCommands = {
-        {"pick", &Driver::pick},           {"level", &Driver::level},   {"type", &Driver::type},
-        {"backspace", &Driver::backspace}, {"spin", &Driver::spin},     {"hold", &Driver::hold},
-        {"click", &Driver::click},         {"press", &Driver::pointer}, {"move", &Driver::pointer},
-        {"release", &Driver::pointer},     {"key", &Driver::key},       {"wait", &Driver::wait},
-        {"dump", &Driver::dump},           {"sheet", &Driver::sheet},   {"index", &Driver::index},
-        {"closed", &Driver::closed},       {"shot", &Driver::shot},
+    // Each command with the number of words its line may have, the command's own included.
+    struct Entry {
+        Command run;
+        size_t minWords;
+        size_t maxWords;
+    };
+    constexpr size_t kAny = std::numeric_limits<size_t>::max();
+    static const std::map<std::string, Entry> kCommands = {
+        {"pick", {&Driver::pick, 3, 3}},    {"level", {&Driver::level, 1, kAny}},
+        {"type", {&Driver::type, 2, kAny}}, {"backspace", {&Driver::backspace, 1, 1}},
+        {"spin", {&Driver::spin, 2, 3}},    {"hold", {&Driver::hold, 3, 3}},
+        {"click", {&Driver::click, 2, 2}},  {"press", {&Driver::pointer, 3, 3}},
+        {"move", {&Driver::pointer, 3, 3}}, {"release", {&Driver::pointer, 3, 3}},
+        {"key", {&Driver::key, 2, 2}},      {"wait", {&Driver::wait, 2, 2}},
+        {"dump", {&Driver::dump, 1, 1}},    {"sheet", {&Driver::sheet, 1, 1}},
+        {"index", {&Driver::index, 1, 1}},  {"closed", {&Driver::closed, 1, 1}},
+        {"shot", {&Driver::shot, 2, 2}},
     };
     const auto it = kCommands.find(line.words[0]);
-    return it != kCommands.end() && (this->*(it->second))(line);
+    if (it == kCommands.end()) return false;
+    const Entry& e = it->second;
+    const size_t n = line.words.size();
+    return n >= e.minWords && n <= e.maxWords && (this->*e.run)(line);
 }
 
 // pick js|zy INDEX: the item chosen from the picker's open list.
 bool Driver::pick(const Line& line) {
     const auto& w = line.words;
     int index = 0;
-    if (w.size() != 3 || (w[1] != "js" && w[1] != "zy") || !toInt(w[2], index)) return false;
+    if ((w[1] != "js" && w[1] != "zy") || !toInt(w[2], index)) return false;
     const size_t count = w[1] == "js" ? sim::AppearanceTable.size() : sim::ProfessionTable.size();
     if (static_cast<size_t>(index) >= count) return false;
     openAndPick(w[1], index);
@@ -155,7 +169,7 @@ bool Driver::level(const Line& line) {
 
 // type TEXT: TEXT typed over the level edit's whole text, key by key.
 bool Driver::type(const Line& line) {
-    if (!line.text || line.text->empty()) return false;
+    if (line.text->empty()) return false;
     focusRank();
     selectAllOfRank();
     for (char32_t ch : utf8Decode(*line.text)) {
@@ -170,8 +184,7 @@ bool Driver::type(const Line& line) {
     return true;
 }
 
-bool Driver::backspace(const Line& line) {
-    if (line.words.size() != 1) return false;
+bool Driver::backspace(const Line&) {
     focusRank();
     user_.key(form(), Key::End);
     user_.key(form(), Key::Backspace);
@@ -182,9 +195,7 @@ bool Driver::backspace(const Line& line) {
 bool Driver::spin(const Line& line) {
     const auto& w = line.words;
     int times = 1;
-    if (w.size() < 2 || w.size() > 3 || (w[1] != "up" && w[1] != "down") ||
-        (w.size() == 3 && !toInt(w[2], times)))
-        return false;
+    if ((w[1] != "up" && w[1] != "down") || (w.size() == 3 && !toInt(w[2], times))) return false;
     for (int i = 0; i < times; ++i) user_.click(form(), spinPoint(w[1]));
     return true;
 }
@@ -193,7 +204,7 @@ bool Driver::spin(const Line& line) {
 bool Driver::hold(const Line& line) {
     const auto& w = line.words;
     int ms = 0;
-    if (w.size() != 3 || (w[1] != "up" && w[1] != "down") || !toInt(w[2], ms)) return false;
+    if ((w[1] != "up" && w[1] != "down") || !toInt(w[2], ms)) return false;
     const Point p = spinPoint(w[1]);
     user_.press(form(), p);
     application().runFor(ms);
@@ -203,7 +214,6 @@ bool Driver::hold(const Line& line) {
 
 // click NAME: a click on the centre of the control of that name.
 bool Driver::click(const Line& line) {
-    if (line.words.size() != 2) return false;
     user_.click(form(), SimulatedUser::centre(form().control(line.words[1])));
     return true;
 }
@@ -212,7 +222,7 @@ bool Driver::click(const Line& line) {
 bool Driver::pointer(const Line& line) {
     const auto& w = line.words;
     Point p;
-    if (w.size() != 3 || !toInt(w[1], p.x) || !toInt(w[2], p.y)) return false;
+    if (!toInt(w[1], p.x) || !toInt(w[2], p.y)) return false;
     if (w[0] == "press")
         user_.press(form(), p);
     else if (w[0] == "release")
@@ -224,7 +234,6 @@ bool Driver::pointer(const Line& line) {
 
 // key [Shift+][Ctrl+][Alt+]NAME: a named key, or a printable character's key.
 bool Driver::key(const Line& line) {
-    if (line.words.size() != 2) return false;
     std::string name = line.words[1];
     unsigned modifiers = 0;
     for (auto [prefix, m] :
@@ -246,13 +255,12 @@ bool Driver::key(const Line& line) {
 
 bool Driver::wait(const Line& line) {
     int ms = 0;
-    if (line.words.size() != 2 || !toInt(line.words[1], ms)) return false;
+    if (!toInt(line.words[1], ms)) return false;
     application().runFor(ms);
     return true;
 }
 
-bool Driver::dump(const Line& line) {
-    if (line.words.size() != 1) return false;
+bool Driver::dump(const Line&) {
     out_ << "EdtRank=" << form().controls().EdtRank->text() << "\n";
     for (const char* name : {"Labll", "Labtp", "Labys", "Labjg", "sxd", "kxd", "Labds", "Labmh",
                              "Labls", "Labxr", "sm", "fl", "sq", "tl", "gjl", "shl", "fy", "fsxg"})
@@ -260,8 +268,7 @@ bool Driver::dump(const Line& line) {
     return true;
 }
 
-bool Driver::sheet(const Line& line) {
-    if (line.words.size() != 1) return false;
+bool Driver::sheet(const Line&) {
     const sim::CharacterSheet& s = form().Sheet;
     out_ << "ProfessionCode=" << s.ProfessionCode << "\nAppearanceCode=" << s.AppearanceCode
          << "\n";
@@ -275,22 +282,19 @@ bool Driver::sheet(const Line& line) {
     return true;
 }
 
-bool Driver::index(const Line& line) {
-    if (line.words.size() != 1) return false;
+bool Driver::index(const Line&) {
     out_ << "ImageBoxJs=" << form().controls().ImageBoxJs->ItemIndex() << "\n";
     out_ << "ImageBoxZy=" << form().controls().ImageBoxZy->ItemIndex() << "\n";
     return true;
 }
 
-bool Driver::closed(const Line& line) {
-    if (line.words.size() != 1) return false;
+bool Driver::closed(const Line&) {
     out_ << "closed=" << (form().closed() ? "yes" : "no") << "\n";
     return true;
 }
 
 // shot FILE: the window's picture as a PNG file.
 bool Driver::shot(const Line& line) {
-    if (line.words.size() != 2) return false;
     form().present();
     png::write(form().frame(), line.words[1]);
     return true;
