@@ -169,13 +169,12 @@ void TSkinTitleBar::placeSections() {
         const int h = s.Stretch() ? height() : s.Picture().height();
         switch (s.Align()) {
             case TSkinTitleBarAlign::skinLeft:
-                sectionPlaces_.push_back({i, Rect::xywh(L + 1, 0, s.Width(), h), s.Stretch()});
+                placeSection(i, Rect::xywh(L + 1, 0, s.Width(), h), s.Stretch());
                 L += s.Width();
                 break;
             case TSkinTitleBarAlign::skinRight:
                 if (width() - L >= s.Width()) {
-                    sectionPlaces_.push_back(
-                        {i, Rect::xywh(R - s.Width() - 1, 0, s.Width(), h), s.Stretch()});
+                    placeSection(i, Rect::xywh(R - s.Width() - 1, 0, s.Width(), h), s.Stretch());
                     R -= s.Width();
                 }
                 break;
@@ -184,7 +183,20 @@ void TSkinTitleBar::placeSections() {
                 break;
         }
     }
-    if (middle >= 0) sectionPlaces_.push_back({middle, {L + 1, 0, R - 1, height()}, true});
+    if (middle >= 0) placeSection(middle, {L + 1, 0, R - 1, height()}, true);
+}
+
+void TSkinTitleBar::placeSection(int index, const Rect& to, bool stretch) {
+    const Bitmap& p = sections_[index].Picture();
+    SectionPlace place{index, to, {}};
+    if (stretch) {
+        // Stretched once here rather than at every paint: the same pixels a paint would make.
+        if (p.empty() || to.empty()) return;
+        place.stretched = Bitmap(to.width(), to.height());
+        Canvas c(place.stretched);
+        c.stretchBitmap(p, p.rect(), Rect::ofSize(to.size()));
+    }
+    sectionPlaces_.push_back(std::move(place));
 }
 
 int TSkinTitleBar::controlBoxIndex() const {
@@ -257,8 +269,8 @@ void TSkinTitleBar::trackMouse(std::optional<Point> at) {
 void TSkinTitleBar::paint(Canvas& c) {
     for (const SectionPlace& place : sectionPlaces_) {
         const Bitmap& p = sections_[place.index].Picture();
-        if (place.stretch)
-            c.stretchBitmap(p, p.rect(), place.to);
+        if (!place.stretched.empty())
+            c.drawBitmap(place.stretched, place.to.topLeft());
         else
             c.drawBitmap(p, {0, 0, place.to.width(), p.height()}, place.to.topLeft());
     }

@@ -63,17 +63,18 @@ class TSkinTitleBar : public Control {
     void fontChanged() override;
 
   private:
-    // A section's picture and where it goes.
+    // Where a section's picture goes; a stretched one is kept stretched to its place.
     struct SectionPlace {
         int index = 0;
         Rect to;
-        bool stretch = false;
+        Bitmap stretched;
     };
 
     // Places the sections, the buttons and the caption, then finds the button under the mouse
     // again; repaints.
     void relayout();
     void placeSections();
+    void placeSection(int index, const Rect& to, bool stretch);
     void placeButtons();
     void placeCaption();
     void measureCaption();
