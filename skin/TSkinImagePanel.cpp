@@ -65,7 +65,10 @@ void TSkinImagePanel::paint(Canvas& c) {
     if (!picture().empty()) {
         switch (drawStyle_) {
             case TSkinDrawStyle::skinNormal:
-                if (!transparent_) c.fillRect(r, color());
+                // The colour shows only where a smaller picture leaves the panel uncovered.
+                if (!transparent_)
+                    for (const Rect& part : subtract(r, picture().rect()))
+                        c.fillRect(part, color());
                 c.drawBitmap(picture(), {0, 0});
                 break;
             case TSkinDrawStyle::skinStretch:
