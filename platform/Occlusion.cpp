@@ -42,11 +42,10 @@ bool Occlusion::childHidden(size_t index, const Rect& clip) const {
     std::vector<Rect> cover;
     for (size_t j = index + 1; j < children.size(); ++j) {
         const Control& above = *children[j];
-        if (!above.visible()) continue;
-        if (above.opaque()) {
-            if (above.bounds().contains(mine)) return true;
-            continue;
-        }
+        // What a sibling covers lies inside its bounds: one that does not hold the child's part
+        // cannot hide it.
+        if (!above.visible() || !above.bounds().contains(mine)) continue;
+        if (above.opaque()) return true;
         // A see-through sibling hides it only where one of its opaque descendants does.
         cover.clear();
         collect(above, above.bounds().topLeft(), above.bounds().intersected(mine), cover, 0);
