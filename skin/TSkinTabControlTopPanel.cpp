@@ -31,7 +31,25 @@ void TSkinTabControlTopPanel::setUIStyle(TSkinUIStyle s) {
         tabHeight_ = active_.height();
     }
     setHeight(GetThemeInt(s, theme::TabStripHeight));
+    stretchLine();
     invalidate();
+}
+
+void TSkinTabControlTopPanel::resized() {
+    stretchLine();
+    invalidate();
+}
+
+void TSkinTabControlTopPanel::stretchLine() {
+    // Done when the style or the width changes rather than at every paint; the same pixels.
+    const Size band{width() - 2, line_.height()};
+    if (line_.empty() || band.width <= 0) {
+        lineBand_ = Bitmap();
+        return;
+    }
+    lineBand_ = Bitmap(band.width, band.height);
+    Canvas c(lineBand_);
+    c.stretchBitmap(line_, line_.rect(), Rect::ofSize(band));
 }
 
 void TSkinTabControlTopPanel::fontChanged() {
@@ -112,7 +130,7 @@ void TSkinTabControlTopPanel::paint(Canvas& c) {
     if (active_.empty()) return;
     const int h = inactive_.height();
     const Color border = owner() ? owner()->BorderColor() : colors::black;
-    c.stretchBitmap(line_, line_.rect(), {1, h, width() - 1, h + line_.height()});
+    c.drawBitmap(lineBand_, {1, h});
     c.fillRect({0, h, 1, h + line_.height()}, border);
     c.fillRect({width() - 1, h, width(), h + line_.height()}, border);
     int x = leftMargin_;

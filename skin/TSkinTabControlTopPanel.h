@@ -41,11 +41,14 @@ class TSkinTabControlTopPanel : public Control {
     void paint(Canvas& canvas) override;
     void mouseDown(const MouseEvent& e) override;
     void fontChanged() override;
+    void resized() override;
 
   private:
     TSkinTab* owner() const;
     // Records the widths the tabs take with their captions in the strip's font.
     void measure();
+    // Stretches the line picture over the strip's width, between the two border pixels.
+    void stretchLine();
 
     TSkinUIStyle style_ = TSkinUIStyle::Navy;
     std::vector<std::string> tabs_{"Tab1"};
@@ -53,6 +56,7 @@ class TSkinTabControlTopPanel : public Control {
     int leftMargin_ = 10;
     // The style's pictures, decoded when the style changes: active tab, inactive tab, line.
     Bitmap active_, inactive_, line_;
+    Bitmap lineBand_;
     int tabHeight_ = 0;
     std::array<int, kMaxTabs> widths_;
     std::array<bool, kMaxTabs> visible_;

@@ -130,6 +130,23 @@ TEST_F(SkinnedWindow, TheTabWidthsFollowTheTabFontAtOnce) {
     EXPECT_EQ(pages.ActivePage()->name(), "skinTabSheet2");
 }
 
+TEST_F(SkinnedWindow, TheLineUnderTheTabsFollowsTheStripsWidth) {
+    auto& strip = form().control<TSkinPageControl>("skinPageControl1").strip();
+    const uint32_t line[5] = {0x4E4EAF, 0x9B9BED, 0x9B9BED, 0x9B9BED, 0xD0D0D0};
+    for (int width : {600, 300, 440}) {
+        form().setSize(width, form().height());
+        ASSERT_EQ(strip.width(), width - 2);
+        const Bitmap& f = frame();
+        const Point at = strip.formRect().topLeft();
+        for (int y = 0; y < 5; ++y) {
+            for (int x : {1, strip.width() / 2, strip.width() - 2})
+                EXPECT_EQ(f.color(at.x + x, at.y + 17 + y), Color::rgb(line[y]))
+                    << width << "," << x;
+            EXPECT_EQ(f.color(at.x + strip.width() - 1, at.y + 17 + y), colors::black) << width;
+        }
+    }
+}
+
 TEST_F(SkinnedWindow, PicturePanelsShowTheTopLeftOfTheStripedPicture) {
     const Bitmap& f = frame();
     const uint32_t rows[4] = {0xEFEFEF, 0xE8E8E8, 0xEFEFEF, 0xFFFFFF};
