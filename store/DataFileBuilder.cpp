@@ -25,8 +25,10 @@ PairReport checkPairs(const std::vector<std::pair<std::string, std::string>>& pa
     for (const auto& zy : codes.professions)
         for (const auto& js : codes.appearances) {
             const int n = count[{zy, js}];
-            if (n == 0) r.missing.push_back(zy + "/" + js);
-            if (n > 1) r.duplicates.push_back(zy + "/" + js);
+            std::string pair = zy;
+            pair.append("/").append(js);
+            if (n == 0) r.missing.push_back(pair);
+            if (n > 1) r.duplicates.push_back(pair);
         }
     return r;
 }

@@ -48,7 +48,7 @@ class StoreFixture : public ::testing::Test {
     // A data file with the given statements and header, such as the builder would refuse.
     fs::path sqlFile(const std::string& name, const std::vector<std::string>& statements,
                      const store::HeaderBlock& header = store::kStandardSignature) {
-        const fs::path out = dir / name;
+        fs::path out = dir / name;
         sqlite3* db = nullptr;
         EXPECT_EQ(sqlite3_open(out.c_str(), &db), SQLITE_OK) << out;
         for (const auto& sql : statements)
