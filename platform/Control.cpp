@@ -77,7 +77,7 @@ Control* Control::findChild(const std::string& name) const {
 Form* Control::form() {
     Control* c = this;
     while (c->parent_) c = c->parent_;
-    return dynamic_cast<Form*>(c);
+    return c->asForm();
 }
 
 const Form* Control::form() const {

@@ -48,6 +48,9 @@ class Control {
     Control* findChild(const std::string& name) const;  // depth-first
     Form* form();
     const Form* form() const;
+    // This control as a top-level form, if it is one (cheaper than a dynamic cast, which every
+    // invalidation would otherwise pay for).
+    virtual Form* asForm() { return nullptr; }
     Application* application() const;
     bool isAncestorOf(const Control* c) const;
 

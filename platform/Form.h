@@ -34,6 +34,7 @@ class Form : public Control {
     explicit Form(Application& app, WindowKind kind = WindowKind::Main);
     ~Form() override;
 
+    Form* asForm() override { return this; }
     Application& application() { return app_; }
     WindowKind kind() const { return kind_; }
     BackendWindow& window() { return *window_; }
