@@ -23,7 +23,7 @@ enum class DropDownListStyle { FixedList, EditList, EditFixedList };
 
 class TFlatImageComboBoxProperties : public TFlatCustomEditProperties {
   public:
-    TFlatImageComboBoxProperties() : TFlatCustomEditProperties(false, true) {}
+    TFlatImageComboBoxProperties() : TFlatCustomEditProperties(false) {}
     // Adds an item; without a picture index it takes its own index when the picture list
     // already has that many pictures, else none (-1).
     TFlatImageComboBoxItem& addItem(const std::string& description, const EditValue& value,

@@ -11,7 +11,7 @@ enum class VAlign { Top, Center, Bottom };
 
 class TFlatLabelProperties : public TFlatCustomEditProperties {
   public:
-    TFlatLabelProperties() : TFlatCustomEditProperties(true, true) {}
+    TFlatLabelProperties() : TFlatCustomEditProperties(true) {}
     HAlign Alignment = HAlign::Left;
     VAlign VertAlignment = VAlign::Top;
     bool ShowAccelChar = true;

@@ -12,7 +12,7 @@ namespace lymn {
 
 class TFlatSpinButtonProperties : public TFlatCustomEditProperties {
   public:
-    TFlatSpinButtonProperties() : TFlatCustomEditProperties(true, true) {}
+    TFlatSpinButtonProperties() : TFlatCustomEditProperties(true) {}
     void setMinValue(double v) { minValue_ = v; }
     void setMaxValue(double v) { maxValue_ = v; }
     double MinValue() const { return minValue_.value_or(0); }
