@@ -13,7 +13,6 @@ TFlatCustomEdit::~TFlatCustomEdit() {
 }
 
 bool TFlatCustomEdit::isLoading() const {
-    if (loading_) return true;
     const Form* f = form();
     return f && f->loading();
 }

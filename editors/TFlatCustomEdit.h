@@ -51,9 +51,6 @@ class TFlatCustomEdit : public TFlatContainer {
     bool ModifiedAfterEnter = false;
     bool isUserAction() const { return userAction_ > 0; }
     bool isLoading() const;
-    bool isDestroying() const { return destroying_; }
-    // For an edit made outside a form's layout reading.
-    void setLoadingState(bool loading) { loading_ = loading; }
 
     // The control's text, through the platform's text messages: setting a text equal to the
     // current one does nothing; a different one is sent, then the text-changed notification.
@@ -120,7 +117,6 @@ class TFlatCustomEdit : public TFlatContainer {
     EditValue editValue_;
     TFlatEditChangeEventsCatcher catcher_;
     int userAction_ = 0;
-    bool loading_ = false;
     bool destroying_ = false;
 };
 

@@ -15,11 +15,9 @@ struct TFlatImageComboBoxItem {
     std::string Description;
     int ImageIndex = -1;
     EditValue Value;
-    int Tag = 0;
 };
 
 enum class ImageAlign { Left, Right };
-enum class DropDownListStyle { FixedList, EditList, EditFixedList };
 
 class TFlatImageComboBoxProperties : public TFlatCustomEditProperties {
   public:
@@ -34,10 +32,8 @@ class TFlatImageComboBoxProperties : public TFlatCustomEditProperties {
     TFlatImageList* LargeImages = nullptr;
     bool ShowDescriptions = true;
     ImageAlign Align = ImageAlign::Left;
-    bool MultiLineText = false;
     std::string DefaultDescription;
     int DefaultImageIndex = -1;
-    DropDownListStyle ListStyle = DropDownListStyle::FixedList;
     int DropDownRows = 8;
     int DropDownWidth = 0;
 };

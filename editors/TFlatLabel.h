@@ -15,7 +15,6 @@ class TFlatLabelProperties : public TFlatCustomEditProperties {
     HAlign Alignment = HAlign::Left;
     VAlign VertAlignment = VAlign::Top;
     bool ShowAccelChar = true;
-    bool WordWrap = false;
 };
 
 // A label. Its caption is what the program's handlers read and write: setting the caption it

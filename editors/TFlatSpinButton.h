@@ -45,7 +45,6 @@ class TFlatSpinButton : public TFlatCustomEdit {
         return static_cast<TFlatSpinButtonProperties&>(properties());
     }
 
-    TFlatTextEdit* associate() const { return associate_; }
     void setAssociate(TFlatTextEdit* edit);
     int64_t value() const { return value_; }
     void setValue(int64_t v);
