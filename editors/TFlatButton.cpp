@@ -4,9 +4,12 @@
 
 namespace lymn {
 
-TFlatButton::TFlatButton(Control* parent) : Control(parent) {
+TFlatButton::TFlatButton(Control* parent) : Control(parent), button_(*this, ButtonPolicy{}, 1) {
     setTabStop(true);
     setBounds(0, 0, 75, 25);
+    button_.onClick = [this] {
+        if (onClick) onClick(*this);
+    };
 }
 
 void TFlatButton::setGlyph(const Bitmap& g) {
@@ -16,8 +19,8 @@ void TFlatButton::setGlyph(const Bitmap& g) {
 
 TFlatButton::State TFlatButton::state() const {
     if (!effectivelyEnabled()) return State::Disabled;
-    if (pressedShown_) return State::Pressed;
-    if (hot_) return State::Hot;
+    if (button_.pressed()) return State::Pressed;
+    if (button_.hovered()) return State::Hot;
     if (focused()) return State::Default;
     return State::Normal;
 }
@@ -72,71 +75,30 @@ void TFlatButton::paint(Canvas& c) {
     if (focused()) c.drawFocusRect(clientRect().inflated(-3, -3));
 }
 
-void TFlatButton::click() {
-    if (onClick) onClick(*this);
-}
-
 void TFlatButton::mouseDown(const MouseEvent& e) {
-    if (e.button != MouseButton::Left) return;
-    mouseHeld_ = true;
-    pressedShown_ = true;
-    invalidate();
+    if (e.button == MouseButton::Left) button_.mousePressed();
 }
 
 void TFlatButton::mouseMove(const MouseEvent& e) {
-    if (!mouseHeld_) return;
-    const bool inside = clientRect().contains(e.pos);
-    if (inside == pressedShown_) return;
-    pressedShown_ = inside;
-    invalidate();
+    button_.mouseMoved(clientRect().contains(e.pos));
 }
 
 void TFlatButton::mouseUp(const MouseEvent& e) {
-    if (e.button != MouseButton::Left || !mouseHeld_) return;
-    mouseHeld_ = false;
-    pressedShown_ = false;
-    invalidate();
-    if (clientRect().contains(e.pos)) click();
+    if (e.button == MouseButton::Left) button_.mouseReleased(clientRect().contains(e.pos));
 }
 
 void TFlatButton::mouseEnter() {
-    hot_ = true;
-    invalidate();
+    button_.pointerEntered();
     Control::mouseEnter();
 }
 
 void TFlatButton::mouseLeave() {
-    hot_ = false;
-    invalidate();
+    button_.pointerLeft();
     Control::mouseLeave();
 }
 
-bool TFlatButton::keyDown(const KeyEvent& e) {
-    if (e.key != Key::Space) return false;
-    keyHeld_ = true;
-    pressedShown_ = true;
-    invalidate();
-    return true;
-}
-
-bool TFlatButton::keyUp(const KeyEvent& e) {
-    if (e.key != Key::Space || !keyHeld_) return false;
-    keyHeld_ = false;
-    pressedShown_ = false;
-    invalidate();
-    click();
-    return true;
-}
-
 void TFlatButton::focusOut() {
-    keyHeld_ = false;
-    if (!mouseHeld_) pressedShown_ = false;
-    invalidate();
-}
-
-void TFlatButton::captureLost() {
-    mouseHeld_ = false;
-    pressedShown_ = false;
+    button_.focusLost();
     invalidate();
 }
 

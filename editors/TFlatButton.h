@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/Bitmap.h"
+#include "platform/ButtonBehavior.h"
 #include "platform/Control.h"
 
 namespace lymn {
@@ -28,20 +29,15 @@ class TFlatButton : public Control {
     void mouseUp(const MouseEvent& e) override;
     void mouseEnter() override;
     void mouseLeave() override;
-    bool keyDown(const KeyEvent& e) override;
-    bool keyUp(const KeyEvent& e) override;
+    bool keyDown(const KeyEvent& e) override { return button_.keyPressed(e.key); }
+    bool keyUp(const KeyEvent& e) override { return button_.keyReleased(e.key); }
     void focusIn() override { invalidate(); }
     void focusOut() override;
-    void captureLost() override;
+    void captureLost() override { button_.captureLost(); }
 
   private:
-    void click();
-
     Bitmap glyph_;
-    bool mouseHeld_ = false;
-    bool keyHeld_ = false;
-    bool pressedShown_ = false;
-    bool hot_ = false;
+    ButtonBehavior button_;
 };
 
 }  // namespace lymn

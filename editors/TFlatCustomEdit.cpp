@@ -13,24 +13,17 @@ TFlatCustomEdit::~TFlatCustomEdit() {
 }
 
 bool TFlatCustomEdit::isLoading() const {
-    if (loading_) return true;
     const Form* f = form();
     return f && f->loading();
 }
 
 void TFlatCustomEdit::SetEditValue(const EditValue& value) {
-    ++ClickLockCount;
-    struct Unlock {
-        int& n;
-        ~Unlock() { --n; }
-    } unlock{ClickLockCount};
-    if (isUserAction() && !DoEditing()) return;
     InternalSetEditValue(value);
 }
 
 void TFlatCustomEdit::InternalSetEditValue(const EditValue& value) {
     if (isUserAction() && !DoEditing()) return;
-    const bool changed = properties_->CanCompareEditValue() && !exactlyEqual(value, editValue_);
+    const bool changed = !exactlyEqual(value, editValue_);
     editValue_ = value;
     SynchronizeDisplayValue();
     Modified = ModifiedAfterEnter = isUserAction();
@@ -42,14 +35,11 @@ void TFlatCustomEdit::InternalSetEditValue(const EditValue& value) {
 
 void TFlatCustomEdit::DoChange() {
     if (isLoading() || destroying_) return;
-    if (properties_->OnChange) {
-        if (catcher_.LockCount > 0)
-            catcher_.PendingChange = true;
-        else
-            DoOnChange();
-    }
-    if (!properties_->HasDisplayValue() && !properties_->CanCompareEditValue())
-        DoEditValueChanged();
+    if (!properties_->OnChange) return;
+    if (catcher_.LockCount > 0)
+        catcher_.PendingChange = true;
+    else
+        DoOnChange();
 }
 
 void TFlatCustomEdit::DoEditValueChanged() {
@@ -89,16 +79,11 @@ void TFlatCustomEdit::LockChangeEvents(bool lock, bool fire) {
 }
 
 void TFlatCustomEdit::ChangeHandler() {
-    LockChangeEvents(true);
-    try {
-        if (hasEditFocus()) Modified = ModifiedAfterEnter = true;
-        DoChange();
-    } catch (...) {
-        LockChangeEvents(false, false);
-        throw;
-    }
+    ChangeEventsLock lock(*this);
+    if (hasEditFocus()) Modified = ModifiedAfterEnter = true;
+    DoChange();
     // The notification runs here, with the lock count back at 0.
-    LockChangeEvents(false, true);
+    lock.release();
 }
 
 bool TFlatCustomEdit::DoEditing() {
@@ -112,12 +97,10 @@ void TFlatCustomEdit::setText(const std::string& value) {
 }
 
 void TFlatCustomEdit::loaded() {
-    LockChangeEvents(true);
-    ++ClickLockCount;
+    // What the end of loading changes raises nothing, now or later.
+    const ChangeEventsLock lock(*this);
     styleChanged();
     LoadedProperties();
-    --ClickLockCount;
-    LockChangeEvents(false, false);
 }
 
 }  // namespace lymn

@@ -9,16 +9,14 @@
 
 namespace lymn {
 
-// The settings object of an edit: its events and read-only flag, and the two constants of the
-// kind of edit that steer when the change notification runs.
+// The settings object of an edit: its events and read-only flag, and whether the kind of edit
+// shows its value as a text of its own, which decides where the change notification runs.
 class TFlatCustomEditProperties {
   public:
-    TFlatCustomEditProperties(bool hasDisplayValue, bool canCompareEditValue)
-        : hasDisplayValue_(hasDisplayValue), canCompareEditValue_(canCompareEditValue) {}
+    explicit TFlatCustomEditProperties(bool hasDisplayValue) : hasDisplayValue_(hasDisplayValue) {}
     virtual ~TFlatCustomEditProperties() = default;
 
     bool HasDisplayValue() const { return hasDisplayValue_; }
-    bool CanCompareEditValue() const { return canCompareEditValue_; }
 
     std::function<void(Control&)> OnChange;
     std::function<void(Control&)> OnEditValueChanged;
@@ -26,7 +24,6 @@ class TFlatCustomEditProperties {
 
   private:
     bool hasDisplayValue_;
-    bool canCompareEditValue_;
 };
 
 // Holds back the change events while locked.
@@ -52,12 +49,8 @@ class TFlatCustomEdit : public TFlatContainer {
 
     bool Modified = false;
     bool ModifiedAfterEnter = false;
-    int ClickLockCount = 0;
     bool isUserAction() const { return userAction_ > 0; }
     bool isLoading() const;
-    bool isDestroying() const { return destroying_; }
-    // For an edit made outside a form's layout reading.
-    void setLoadingState(bool loading) { loading_ = loading; }
 
     // The control's text, through the platform's text messages: setting a text equal to the
     // current one does nothing; a different one is sent, then the text-changed notification.
@@ -85,6 +78,26 @@ class TFlatCustomEdit : public TFlatContainer {
     virtual void textChanged() {}
     void markDestroying() { destroying_ = true; }
 
+    // Holds the change events back while it lives. release() ends it and delivers what was held
+    // back (the handlers may raise errors); ended by an error instead, it drops them.
+    class ChangeEventsLock {
+      public:
+        explicit ChangeEventsLock(TFlatCustomEdit& e) : e_(e) { e_.LockChangeEvents(true); }
+        ~ChangeEventsLock() {
+            if (held_) e_.LockChangeEvents(false, false);
+        }
+        void release() {
+            held_ = false;
+            e_.LockChangeEvents(false, true);
+        }
+        ChangeEventsLock(const ChangeEventsLock&) = delete;
+        ChangeEventsLock& operator=(const ChangeEventsLock&) = delete;
+
+      private:
+        TFlatCustomEdit& e_;
+        bool held_ = true;
+    };
+
     // Marks a change the user started while it is applied.
     class UserAction {
       public:
@@ -104,7 +117,6 @@ class TFlatCustomEdit : public TFlatContainer {
     EditValue editValue_;
     TFlatEditChangeEventsCatcher catcher_;
     int userAction_ = 0;
-    bool loading_ = false;
     bool destroying_ = false;
 };
 

@@ -5,7 +5,7 @@
 namespace lymn {
 
 TFlatGroupBox::TFlatGroupBox(Control* parent)
-    : TFlatCustomEdit(parent, std::make_unique<TFlatCustomEditProperties>(false, false)) {
+    : TFlatCustomEdit(parent, std::make_unique<TFlatCustomEditProperties>(false)) {
     setAutoSize(false);
     setBounds(0, 0, 185, 105);
 }

@@ -15,15 +15,13 @@ struct TFlatImageComboBoxItem {
     std::string Description;
     int ImageIndex = -1;
     EditValue Value;
-    int Tag = 0;
 };
 
 enum class ImageAlign { Left, Right };
-enum class DropDownListStyle { FixedList, EditList, EditFixedList };
 
 class TFlatImageComboBoxProperties : public TFlatCustomEditProperties {
   public:
-    TFlatImageComboBoxProperties() : TFlatCustomEditProperties(false, true) {}
+    TFlatImageComboBoxProperties() : TFlatCustomEditProperties(false) {}
     // Adds an item; without a picture index it takes its own index when the picture list
     // already has that many pictures, else none (-1).
     TFlatImageComboBoxItem& addItem(const std::string& description, const EditValue& value,
@@ -34,10 +32,8 @@ class TFlatImageComboBoxProperties : public TFlatCustomEditProperties {
     TFlatImageList* LargeImages = nullptr;
     bool ShowDescriptions = true;
     ImageAlign Align = ImageAlign::Left;
-    bool MultiLineText = false;
     std::string DefaultDescription;
     int DefaultImageIndex = -1;
-    DropDownListStyle ListStyle = DropDownListStyle::FixedList;
     int DropDownRows = 8;
     int DropDownWidth = 0;
 };

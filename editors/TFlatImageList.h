@@ -18,7 +18,6 @@ class TFlatImageList {
 
     int Width() const { return width_; }
     int Height() const { return height_; }
-    int FormatVersion() const { return 1; }
     int count() const { return static_cast<int>(data_.size()); }
 
     // A picture's stored form: a 4-byte length, then the bitmap file.

@@ -120,7 +120,7 @@ bool TFlatInnerEdit::wantsKey(const KeyEvent& e) const {
 }
 
 bool TFlatInnerEdit::keyDown(const KeyEvent& e) {
-    for (auto& w : keyWatchers) w(e, true);
+    keys(e, true);
     const bool shift = e.mods & mods::Shift;
     const bool ctrl = e.mods & mods::Ctrl;
     switch (e.key) {
@@ -188,7 +188,7 @@ bool TFlatInnerEdit::keyDown(const KeyEvent& e) {
 }
 
 bool TFlatInnerEdit::keyUp(const KeyEvent& e) {
-    for (auto& w : keyWatchers) w(e, false);
+    keys(e, false);
     return false;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Control.h"
+#include "platform/Signal.h"
 
 namespace lymn {
 
@@ -38,8 +39,8 @@ class TFlatInnerEdit : public Control {
 
     // Called after every change of the text.
     std::function<void()> onChange;
-    // Called with every key before the edit handles it (down = true for key-down).
-    std::vector<std::function<void(const KeyEvent&, bool down)>> keyWatchers;
+    // Every key, before the edit handles it (down: true for key-down).
+    Signal<const KeyEvent&, bool> keys;
     Color textColor = colors::black;
     Color background = colors::white;
     bool readOnly = false;

@@ -11,11 +11,10 @@ enum class VAlign { Top, Center, Bottom };
 
 class TFlatLabelProperties : public TFlatCustomEditProperties {
   public:
-    TFlatLabelProperties() : TFlatCustomEditProperties(true, true) {}
+    TFlatLabelProperties() : TFlatCustomEditProperties(true) {}
     HAlign Alignment = HAlign::Left;
     VAlign VertAlignment = VAlign::Top;
     bool ShowAccelChar = true;
-    bool WordWrap = false;
 };
 
 // A label. Its caption is what the program's handlers read and write: setting the caption it

@@ -10,7 +10,16 @@ namespace lymn {
 
 namespace {
 
-const int kRepeatTimer = 1;
+const int kUpTimer = 1;
+const int kDownTimer = 2;
+
+// Each arrow: a press steps at once, holding it steps again after a first delay, then faster.
+ButtonPolicy arrowPolicy() {
+    ButtonPolicy p;
+    p.repeatDelay = TFlatSpinButton::kFirstDelay;
+    p.repeatInterval = TFlatSpinButton::kRepeat;
+    return p;
+}
 
 }  // namespace
 
@@ -25,25 +34,34 @@ bool TFlatSpinButtonProperties::maxDefined() const {
 }
 
 TFlatSpinButton::TFlatSpinButton(Control* parent)
-    : TFlatCustomEdit(parent, std::make_unique<TFlatSpinButtonProperties>()) {
+    : TFlatCustomEdit(parent, std::make_unique<TFlatSpinButtonProperties>()),
+      up_(*this, arrowPolicy(), kUpTimer),
+      down_(*this, arrowPolicy(), kDownTimer) {
     Style.buttonStyle = SpinButtonStyle::Default;
     setBounds(0, 0, 21, 21);
+    for (Button b : {Button::Up, Button::Down}) {
+        const Step s = b == Button::Up ? Step::Up : Step::Down;
+        part(b).onPress = [this, s] { step(s); };
+        // A held arrow steps again only while the pointer is on it.
+        part(b).onRepeat = [this, b, s] {
+            if (part(b).pressed()) step(s);
+        };
+    }
 }
 
 void TFlatSpinButton::setAssociate(TFlatTextEdit* edit) {
     if (edit == associate_) return;
     associate_ = edit;
+    associateKeys_ = Connection();
     if (!edit) return;
-    // Up, Down, Page Up and Page Down in the edit are posted to the spin button; the edit still
-    // gets them too.
-    edit->innerEdit().keyWatchers.push_back([this, edit](const KeyEvent& e, bool down) {
-        if (associate_ != edit) return;
+    // Up, Down, Page Up and Page Down in the edit step the spin button after the edit has had
+    // them.
+    associateKeys_ = edit->innerEdit().keys.connect([this](const KeyEvent& e, bool down) {
         if (e.key != Key::Up && e.key != Key::Down && e.key != Key::PageUp &&
             e.key != Key::PageDown)
             return;
         if (Application* app = application())
-            app->post(this, down ? kKeyDownMessage : kKeyUpMessage, static_cast<intptr_t>(e.key),
-                      static_cast<intptr_t>(e.mods));
+            app->post(this, [this, e, down] { associateKey(e, down); });
     });
     JoinToAssociate();
 }
@@ -118,65 +136,70 @@ TFlatSpinButton::Button TFlatSpinButton::buttonAt(Point p) const {
     return p.y < height() / 2 ? Button::Up : Button::Down;
 }
 
+TFlatSpinButton::Button TFlatSpinButton::pressedButton() const {
+    if (up_.held()) return Button::Up;
+    if (down_.held()) return Button::Down;
+    return Button::None;
+}
+
+bool TFlatSpinButton::shownPressed(Button b) const {
+    return b != Button::None && part(b).held() && part(b).pressed();
+}
+
+TFlatSpinButton::Button TFlatSpinButton::hoverButton() const {
+    if (up_.hovered()) return Button::Up;
+    if (down_.hovered()) return Button::Down;
+    return Button::None;
+}
+
 void TFlatSpinButton::mouseDown(const MouseEvent& e) {
     if (e.button != MouseButton::Left) return;
     const Button b = buttonAt(e.pos);
     if (b == Button::None) return;
-    pressed_ = b;
-    shownPressed_ = true;
-    invalidate();
-    step(b == Button::Up ? Step::Up : Step::Down);
-    if (!properties().ReadOnly)
-        if (Application* app = application()) app->setTimer(this, kRepeatTimer, kFirstDelay);
+    part(b).policy().repeatDelay = properties().ReadOnly ? -1 : kFirstDelay;
+    part(b).mousePressed();
 }
 
 void TFlatSpinButton::mouseMove(const MouseEvent& e) {
     const Button under = buttonAt(e.pos);
-    if (under != hover_) {
-        hover_ = under;
-        invalidate();
-    }
-    if (pressed_ != Button::None && (under == pressed_) != shownPressed_) {
-        shownPressed_ = under == pressed_;
-        invalidate();
+    for (Button b : {Button::Up, Button::Down}) {
+        const bool over = under == b;
+        if (over && !part(b).hovered()) part(b).pointerEntered();
+        if (!over && part(b).hovered()) part(b).pointerLeft();
+        part(b).mouseMoved(over);
     }
 }
 
 void TFlatSpinButton::mouseLeave() {
-    hover_ = Button::None;
+    up_.pointerLeft();
+    down_.pointerLeft();
     TFlatCustomEdit::mouseLeave();
 }
 
-void TFlatSpinButton::release() {
-    if (Application* app = application()) app->killTimer(this, kRepeatTimer);
-    pressed_ = Button::None;
-    shownPressed_ = false;
-    invalidate();
+void TFlatSpinButton::mouseUp(const MouseEvent& e) {
+    if (e.button != MouseButton::Left) return;
+    up_.mouseReleased(false);
+    down_.mouseReleased(false);
 }
 
-void TFlatSpinButton::mouseUp(const MouseEvent& e) {
-    if (e.button == MouseButton::Left) release();
+void TFlatSpinButton::captureLost() {
+    up_.captureLost();
+    down_.captureLost();
 }
 
 void TFlatSpinButton::timer(int id) {
-    if (id != kRepeatTimer) return;
-    Application* app = application();
-    if (app) app->setTimer(this, kRepeatTimer, kRepeat);
-    if (pressed_ != Button::None && shownPressed_)
-        step(pressed_ == Button::Up ? Step::Up : Step::Down);
+    if (!up_.timer(id)) down_.timer(id);
 }
 
-void TFlatSpinButton::message(int msg, intptr_t wparam, intptr_t lparam) {
-    const auto key = static_cast<Key>(wparam);
-    if (msg == kKeyUpMessage) {
+void TFlatSpinButton::associateKey(const KeyEvent& e, bool down) {
+    if (!down) {
         keyPressed_ = Button::None;
         invalidate();
         return;
     }
-    if (msg != kKeyDownMessage) return;
-    const bool ctrl = (static_cast<unsigned>(lparam) & mods::Ctrl) != 0;
+    const bool ctrl = (e.mods & mods::Ctrl) != 0;
     const bool large = !spinProperties().UseCtrlIncrement || ctrl;
-    switch (key) {
+    switch (e.key) {
         case Key::Up:
             keyPressed_ = Button::Up;
             step(Step::Up);
@@ -208,42 +231,45 @@ void TFlatSpinButton::adjustSize() {
 }
 
 void TFlatSpinButton::paintContent(Canvas& c, const Rect&) {
-    // The Soft button style: a light face, the light selection colours under the mouse and
-    // while pressed, framed in the highlight colour then.
     const bool enabled = effectivelyEnabled();
-    const Color face = blend(sysColor(SysColor::ButtonFace), sysColor(SysColor::Window), 128);
-    for (Button b : {Button::Up, Button::Down}) {
-        Rect r = buttonRect(b);
-        if (b == Button::Down) r.top += 1;  // the delimiter line above the down button
-        const bool pressed = shownPressed(b) || keyPressed_ == b;
-        const bool hot = !pressed && hover_ == b && pressed_ == Button::None;
-        Color fill = face;
-        if (!enabled)
-            fill = sysColor(SysColor::ButtonFace);
-        else if (pressed)
-            fill = lightDownedSelectionColor();
-        else if (hot)
-            fill = lightSelectionColor();
-        c.fillRect(r, fill);
-        if (enabled && (pressed || hot)) c.frameRect(r, sysColor(SysColor::Highlight));
-        // A triangle of widths 5, 3 and 1, centred; one pixel right and down while pressed.
-        const int cx = (r.left + r.right) / 2 + (pressed ? 1 : 0);
-        const int cy = (r.top + r.bottom) / 2 + (pressed ? 1 : 0);
-        auto triangle = [&](int dx, int dy, Color ink) {
-            for (int i = 0; i < 3; ++i) {
-                const int y = (b == Button::Up ? cy - 2 + i : cy + 1 - i) + dy;
-                c.fillRect({cx - i + dx, y, cx + i + 1 + dx, y + 1}, ink);
-            }
-        };
-        if (enabled) {
-            triangle(0, 0, sysColor(SysColor::ButtonText));
-        } else {
-            triangle(1, 1, sysColor(SysColor::ButtonHighlight));
-            triangle(0, 0, sysColor(SysColor::ButtonShadow));
-        }
-    }
+    for (Button b : {Button::Up, Button::Down}) paintArrow(c, b, enabled);
     const Rect up = buttonRect(Button::Up);
     c.fillRect({up.left, up.bottom, up.right, up.bottom + 1}, sysColor(SysColor::ButtonShadow));
+}
+
+void TFlatSpinButton::paintArrow(Canvas& c, Button b, bool enabled) const {
+    // The Soft button style: a light face, the light selection colours under the mouse and
+    // while pressed, framed in the highlight colour then.
+    const Color face = blend(sysColor(SysColor::ButtonFace), sysColor(SysColor::Window), 128);
+    Rect r = buttonRect(b);
+    if (b == Button::Down) r.top += 1;  // the delimiter line above the down button
+    const bool pressed = shownPressed(b) || keyPressed_ == b;
+    const bool hot = !pressed && part(b).hovered() && pressedButton() == Button::None;
+    Color fill = face;
+    if (!enabled)
+        fill = sysColor(SysColor::ButtonFace);
+    else if (pressed)
+        fill = lightDownedSelectionColor();
+    else if (hot)
+        fill = lightSelectionColor();
+    c.fillRect(r, fill);
+    if (enabled && (pressed || hot)) c.frameRect(r, sysColor(SysColor::Highlight));
+    // A triangle of widths 5, 3 and 1, with as many rows above it as below; one pixel right
+    // and down while pressed.
+    const int cx = (r.left + r.right) / 2 + (pressed ? 1 : 0);
+    const int top = r.top + (r.height() - 3) / 2 + (pressed ? 1 : 0);
+    auto triangle = [&](int d, Color ink) {
+        for (int row = 0; row < 3; ++row) {
+            const int half = b == Button::Up ? row : 2 - row;
+            c.fillRect({cx - half + d, top + row + d, cx + half + 1 + d, top + row + 1 + d}, ink);
+        }
+    };
+    if (enabled) {
+        triangle(0, sysColor(SysColor::ButtonText));
+    } else {
+        triangle(1, sysColor(SysColor::ButtonHighlight));
+        triangle(0, sysColor(SysColor::ButtonShadow));
+    }
 }
 
 }  // namespace lymn

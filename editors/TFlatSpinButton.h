@@ -5,12 +5,14 @@
 
 #include "editors/TFlatCustomEdit.h"
 #include "editors/TFlatTextEdit.h"
+#include "platform/ButtonBehavior.h"
+#include "platform/Connection.h"
 
 namespace lymn {
 
 class TFlatSpinButtonProperties : public TFlatCustomEditProperties {
   public:
-    TFlatSpinButtonProperties() : TFlatCustomEditProperties(true, true) {}
+    TFlatSpinButtonProperties() : TFlatCustomEditProperties(true) {}
     void setMinValue(double v) { minValue_ = v; }
     void setMaxValue(double v) { maxValue_ = v; }
     double MinValue() const { return minValue_.value_or(0); }
@@ -37,22 +39,18 @@ class TFlatSpinButton : public TFlatCustomEdit {
     enum class Step { Up, Down, LargeUp, LargeDown };
     static constexpr int kFirstDelay = 400;
     static constexpr int kRepeat = 100;
-    // Messages posted to the spin button for keys of its associate's inner edit.
-    static constexpr int kKeyDownMessage = 0x0100;
-    static constexpr int kKeyUpMessage = 0x0101;
 
     explicit TFlatSpinButton(Control* parent);
     TFlatSpinButtonProperties& spinProperties() {
         return static_cast<TFlatSpinButtonProperties&>(properties());
     }
 
-    TFlatTextEdit* associate() const { return associate_; }
     void setAssociate(TFlatTextEdit* edit);
     int64_t value() const { return value_; }
     void setValue(int64_t v);
-    Button pressedButton() const { return pressed_; }
-    bool shownPressed(Button b) const { return pressed_ == b && shownPressed_; }
-    Button hoverButton() const { return hover_; }
+    Button pressedButton() const;
+    bool shownPressed(Button b) const;
+    Button hoverButton() const;
     Rect buttonRect(Button b) const;
 
     // One step, as a click or a key makes it.
@@ -62,9 +60,8 @@ class TFlatSpinButton : public TFlatCustomEdit {
     void mouseMove(const MouseEvent& e) override;
     void mouseUp(const MouseEvent& e) override;
     void mouseLeave() override;
-    void captureLost() override { release(); }
+    void captureLost() override;
     void timer(int id) override;
-    void message(int msg, intptr_t wparam, intptr_t lparam) override;
     void loaded() override;
 
   protected:
@@ -74,15 +71,19 @@ class TFlatSpinButton : public TFlatCustomEdit {
   private:
     void JoinToAssociate();
     Button buttonAt(Point p) const;
-    void release();
+    ButtonBehavior& part(Button b) { return b == Button::Up ? up_ : down_; }
+    const ButtonBehavior& part(Button b) const { return b == Button::Up ? up_ : down_; }
+    // A key of the associate's edit, handled after the edit has had it.
+    void associateKey(const KeyEvent& e, bool down);
     int64_t readAssociate() const;
+    void paintArrow(Canvas& c, Button b, bool enabled) const;
 
     TFlatTextEdit* associate_ = nullptr;
+    Connection associateKeys_;
     int64_t value_ = 0;
     std::string ownText_ = "0";
-    Button pressed_ = Button::None;
-    bool shownPressed_ = false;
-    Button hover_ = Button::None;
+    ButtonBehavior up_;
+    ButtonBehavior down_;
     Button keyPressed_ = Button::None;
 };
 

@@ -10,7 +10,7 @@ namespace lymn {
 
 class TFlatTextEditProperties : public TFlatCustomEditProperties {
   public:
-    TFlatTextEditProperties() : TFlatCustomEditProperties(true, true) {}
+    TFlatTextEditProperties() : TFlatCustomEditProperties(true) {}
 };
 
 // A one-line text edit. Its text is the inner edit's; its value follows the text after every

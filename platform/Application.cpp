@@ -115,9 +115,9 @@ void Application::presentAll() {
 void Application::processMessages() {
     for (;;) {
         if (!posted_.empty()) {
-            Posted p = posted_.front();
+            Posted p = std::move(posted_.front());
             posted_.pop_front();
-            guarded([&p] { p.target->message(p.msg, p.wparam, p.lparam); });
+            guarded(p.work);
             continue;
         }
         InputEvent e;
@@ -180,12 +180,8 @@ void Application::runModal(Form& form) {
     runUntil([&form] { return form.closed(); });
 }
 
-void Application::post(Control* target, int msg, intptr_t wparam, intptr_t lparam) {
-    posted_.push_back({target, msg, wparam, lparam});
-}
-
-void Application::send(Control* target, int msg, intptr_t wparam, intptr_t lparam) {
-    target->message(msg, wparam, lparam);
+void Application::post(Control* target, std::function<void()> work) {
+    posted_.push_back({target, std::move(work)});
 }
 
 void Application::setTimer(Control* target, int id, int intervalMs) {

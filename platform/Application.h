@@ -58,9 +58,9 @@ class Application {
     // What a headless modal loop does when nothing is left to process.
     void setIdleHandler(std::function<void()> h) { idle_ = std::move(h); }
 
-    // Messages and timers addressed to controls.
-    void post(Control* target, int msg, intptr_t wparam = 0, intptr_t lparam = 0);
-    void send(Control* target, int msg, intptr_t wparam = 0, intptr_t lparam = 0);
+    // Work for a control, run by the message loop after what is pending (dropped if the control
+    // goes away first); and timers of controls.
+    void post(Control* target, std::function<void()> work);
     void setTimer(Control* target, int id, int intervalMs);
     void killTimer(Control* target, int id);
     bool hasTimer(const Control* target, int id) const;
@@ -83,9 +83,7 @@ class Application {
   private:
     struct Posted {
         Control* target;
-        int msg;
-        intptr_t wparam;
-        intptr_t lparam;
+        std::function<void()> work;
     };
     struct Timer {
         Control* target;

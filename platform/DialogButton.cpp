@@ -2,15 +2,23 @@
 
 namespace lymn {
 
-DialogButton::DialogButton(Control* parent, std::string caption)
-    : Control(parent), caption_(std::move(caption)) {
-    setTabStop(true);
+namespace {
+
+// Enter answers a dialog at once; Space presses and releases as on any button.
+ButtonPolicy dialogPolicy() {
+    ButtonPolicy p;
+    p.enterClicks = true;
+    return p;
 }
 
-void DialogButton::setPressed(bool p) {
-    if (p == pressed_) return;
-    pressed_ = p;
-    invalidate();
+}  // namespace
+
+DialogButton::DialogButton(Control* parent, std::string caption)
+    : Control(parent), caption_(std::move(caption)), button_(*this, dialogPolicy(), 1) {
+    setTabStop(true);
+    button_.onClick = [this] {
+        if (onClick) onClick(*this);
+    };
 }
 
 void DialogButton::paint(Canvas& c) {
@@ -25,7 +33,8 @@ void DialogButton::paint(Canvas& c) {
         c.frameRect(b, dark);
         b = b.inflated(-1, -1);
     }
-    if (pressed_) {
+    const bool pressed = button_.pressed();
+    if (pressed) {
         c.frameRect(b, shadow);
     } else {
         c.fillRect({b.left, b.top, b.right - 1, b.top + 1}, light);
@@ -35,54 +44,26 @@ void DialogButton::paint(Canvas& c) {
         c.fillRect({b.left + 1, b.bottom - 2, b.right - 1, b.bottom - 1}, shadow);
         c.fillRect({b.right - 2, b.top + 1, b.right - 1, b.bottom - 1}, shadow);
     }
-    const Rect text = pressed_ ? r.translated(1, 1) : r;
+    const Rect text = pressed ? r.translated(1, 1) : r;
     c.drawText(font(), sysColor(SysColor::ButtonText), text, caption_,
                text::HCenter | text::VCenter);
     if (focused()) c.drawFocusRect(r.inflated(-4, -4));
 }
 
 void DialogButton::mouseDown(const MouseEvent& e) {
-    if (e.button != MouseButton::Left) return;
-    mouseHeld_ = true;
-    setPressed(true);
+    if (e.button == MouseButton::Left) button_.mousePressed();
 }
 
 void DialogButton::mouseMove(const MouseEvent& e) {
-    if (mouseHeld_) setPressed(clientRect().contains(e.pos));
+    button_.mouseMoved(clientRect().contains(e.pos));
 }
 
 void DialogButton::mouseUp(const MouseEvent& e) {
-    if (e.button != MouseButton::Left || !mouseHeld_) return;
-    mouseHeld_ = false;
-    const bool inside = clientRect().contains(e.pos);
-    setPressed(false);
-    if (inside && onClick) onClick(*this);
-}
-
-bool DialogButton::keyDown(const KeyEvent& e) {
-    if (e.key == Key::Space) {
-        keyHeld_ = true;
-        setPressed(true);
-        return true;
-    }
-    if (e.key == Key::Enter) {
-        if (onClick) onClick(*this);
-        return true;
-    }
-    return false;
-}
-
-bool DialogButton::keyUp(const KeyEvent& e) {
-    if (e.key != Key::Space || !keyHeld_) return false;
-    keyHeld_ = false;
-    setPressed(false);
-    if (onClick) onClick(*this);
-    return true;
+    if (e.button == MouseButton::Left) button_.mouseReleased(clientRect().contains(e.pos));
 }
 
 void DialogButton::focusOut() {
-    keyHeld_ = false;
-    setPressed(false);
+    button_.focusLost();
     invalidate();
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/ButtonBehavior.h"
 #include "platform/Control.h"
 
 namespace lymn {
@@ -12,24 +13,21 @@ class DialogButton : public Control {
     DialogButton(Control* parent, std::string caption);
 
     const std::string& caption() const { return caption_; }
-    bool pressed() const { return pressed_; }
+    bool pressed() const { return button_.pressed(); }
     bool acceptsFocus() const override { return true; }
     void paint(Canvas& canvas) override;
     void mouseDown(const MouseEvent& e) override;
     void mouseMove(const MouseEvent& e) override;
     void mouseUp(const MouseEvent& e) override;
-    bool keyDown(const KeyEvent& e) override;
-    bool keyUp(const KeyEvent& e) override;
+    bool keyDown(const KeyEvent& e) override { return button_.keyPressed(e.key); }
+    bool keyUp(const KeyEvent& e) override { return button_.keyReleased(e.key); }
     void focusIn() override { invalidate(); }
     void focusOut() override;
+    void captureLost() override { button_.captureLost(); }
 
   private:
-    void setPressed(bool p);
-
     std::string caption_;
-    bool pressed_ = false;
-    bool mouseHeld_ = false;
-    bool keyHeld_ = false;
+    ButtonBehavior button_;
 };
 
 }  // namespace lymn

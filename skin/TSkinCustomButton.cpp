@@ -2,14 +2,43 @@
 
 #include <algorithm>
 
-#include "platform/Application.h"
 #include "platform/Form.h"
 
 namespace lymn {
 
-TSkinCustomButton::TSkinCustomButton(Control* parent) : Control(parent) {
+namespace {
+
+// Space and Enter press it; leaving it or moving off it ends a press for good; a release over it
+// clicks, while it is still drawn pressed; holding it repeats.
+ButtonPolicy skinPolicy() {
+    ButtonPolicy p;
+    p.enterPresses = true;
+    p.pressEndsOffButton = true;
+    p.releaseAloneClicks = true;
+    p.clickBeforeRelease = true;
+    p.anyPressClicksOnKeyRelease = true;
+    return p;
+}
+
+}  // namespace
+
+TSkinCustomButton::TSkinCustomButton(Control* parent)
+    : Control(parent), button_(*this, skinPolicy(), kRepeatTimer) {
     setTabStop(true);
     setBounds(0, 0, 80, 27);
+    button_.onClick = [this] { Click(); };
+    button_.onPress = [this] {
+        if (OnMouseDown) OnMouseDown(*this);
+    };
+    button_.onRelease = [this] {
+        if (OnMouseUp) OnMouseUp(*this);
+    };
+    button_.onLeave = [this] {
+        if (OnMouseExit) OnMouseExit(*this);
+    };
+    button_.onRepeat = [this] {
+        if (OnMouseContinuouslyDown) OnMouseContinuouslyDown(*this);
+    };
 }
 
 void TSkinCustomButton::setCaption(const std::string& c) {
@@ -18,82 +47,51 @@ void TSkinCustomButton::setCaption(const std::string& c) {
     invalidate();
 }
 
-bool TSkinCustomButton::repeating() const {
-    const Application* app = application();
-    return app && app->hasTimer(this, kRepeatTimer);
-}
-
-void TSkinCustomButton::stopTimer() {
-    if (Application* app = application()) app->killTimer(this, kRepeatTimer);
-}
-
 void TSkinCustomButton::Click() {
     if (Form* f = form()) f->setModalResult(ModalResult);
     if (onClick) onClick(*this);
 }
 
 void TSkinCustomButton::mouseEnter() {
-    mouseOver_ = true;
-    invalidate();
+    button_.pointerEntered();
     Control::mouseEnter();
 }
 
 void TSkinCustomButton::mouseLeave() {
-    mouseOver_ = false;
-    pressed_ = false;
-    stopTimer();
-    invalidate();
-    if (OnMouseExit) OnMouseExit(*this);
+    button_.pointerLeft();
     Control::mouseLeave();
 }
 
 void TSkinCustomButton::mouseDown(const MouseEvent& e) {
     if (e.button != MouseButton::Left) return;
-    pressed_ = true;
-    if (!repeating())
-        if (Application* app = application())
-            app->setTimer(this, kRepeatTimer, std::max(MouseContinuouslyDownInterval, 0));
-    invalidate();
-    if (OnMouseDown) OnMouseDown(*this);
+    // The repeat interval is read at each press.
+    const int interval = std::max(MouseContinuouslyDownInterval, 0);
+    button_.policy().repeatDelay = interval;
+    button_.policy().repeatInterval = interval;
+    button_.mousePressed();
 }
 
 void TSkinCustomButton::mouseMove(const MouseEvent& e) {
-    if (!pressed_) return;
-    if (e.pos.x < 0 || e.pos.y < 0 || e.pos.x > width() || e.pos.y > height()) {
-        mouseOver_ = false;
-        pressed_ = false;
-        invalidate();
-    }
+    // The edges count as over the button.
+    const bool over = e.pos.x >= 0 && e.pos.y >= 0 && e.pos.x <= width() && e.pos.y <= height();
+    button_.mouseMoved(over);
 }
 
 void TSkinCustomButton::mouseUp(const MouseEvent& e) {
-    if (e.button != MouseButton::Left) return;
-    // The click runs while the button is still drawn pressed.
-    if (clientRect().contains(e.pos)) Click();
-    stopTimer();
-    pressed_ = false;
-    invalidate();
-    if (OnMouseUp) OnMouseUp(*this);
-}
-
-void TSkinCustomButton::timer(int id) {
-    if (id == kRepeatTimer && OnMouseContinuouslyDown) OnMouseContinuouslyDown(*this);
+    if (e.button == MouseButton::Left) button_.mouseReleased(clientRect().contains(e.pos));
 }
 
 bool TSkinCustomButton::keyDown(const KeyEvent& e) {
-    if ((e.key != Key::Space && e.key != Key::Enter) || !effectivelyEnabled()) return false;
-    pressed_ = true;
-    invalidate();
-    return true;
+    return effectivelyEnabled() && button_.keyPressed(e.key);
 }
 
 bool TSkinCustomButton::keyUp(const KeyEvent& e) {
-    if ((e.key != Key::Space && e.key != Key::Enter) || !pressed_ || !effectivelyEnabled())
-        return false;
-    pressed_ = false;
+    return effectivelyEnabled() && button_.keyReleased(e.key);
+}
+
+void TSkinCustomButton::focusOut() {
+    button_.focusLost();
     invalidate();
-    Click();
-    return true;
 }
 
 bool TSkinCustomButton::dialogKey(const KeyEvent& e) {
@@ -112,14 +110,6 @@ void TSkinCustomButton::accelerate() {
     if (!effectivelyEnabled()) return;
     setFocus();
     Click();
-}
-
-void TSkinCustomButton::captureLost() {
-    // A box took the mouse while the button was held.
-    if (!pressed_) return;
-    pressed_ = false;
-    stopTimer();
-    invalidate();
 }
 
 }  // namespace lymn

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/ButtonBehavior.h"
 #include "platform/Control.h"
 #include "skin/TSkinUIStyle.h"
 
@@ -18,9 +19,9 @@ class TSkinCustomButton : public Control {
 
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& c);
-    bool mouseOver() const { return mouseOver_; }
-    bool pressed() const { return pressed_; }
-    bool repeating() const;
+    bool mouseOver() const { return button_.hovered(); }
+    bool pressed() const { return button_.pressed(); }
+    bool repeating() const { return button_.repeating(); }
     int MouseContinuouslyDownInterval = 100;
     int ModalResult = 0;
     bool Default = false;
@@ -43,23 +44,20 @@ class TSkinCustomButton : public Control {
     void mouseDown(const MouseEvent& e) override;
     void mouseMove(const MouseEvent& e) override;
     void mouseUp(const MouseEvent& e) override;
-    void timer(int id) override;
+    void timer(int id) override { button_.timer(id); }
     bool keyDown(const KeyEvent& e) override;
     bool keyUp(const KeyEvent& e) override;
     bool dialogKey(const KeyEvent& e) override;
     char32_t accelerator() const override;
     void accelerate() override;
     void focusIn() override { invalidate(); }
-    void focusOut() override { invalidate(); }
-    void captureLost() override;
+    void focusOut() override;
+    void captureLost() override { button_.captureLost(); }
     void enabledChanged() override { invalidate(); }
 
   private:
-    void stopTimer();
-
     std::string caption_;
-    bool mouseOver_ = false;
-    bool pressed_ = false;
+    ButtonBehavior button_;
 };
 
 }  // namespace lymn

@@ -1,7 +1,10 @@
+#include <limits>
+
 #include "editors/TFlatSpinButton.h"
 #include "editors/TFlatTextEdit.h"
 #include "platform/Error.h"
 #include "tests/editors/EditorFixture.h"
+#include "tests/support/Pixels.h"
 
 namespace lymn {
 namespace {
@@ -151,6 +154,125 @@ TEST_F(Spin, AModalBoxStopsTheRepeat) {
     h.release(form, up());
     EXPECT_EQ(events.size(), 1u);
     EXPECT_EQ(h.boxes.size(), 1u);
+}
+
+TEST_F(Spin, ABoxRaisedByTheFirstStepLeavesNoTimerRunning) {
+    set("1");
+    onChange = [&] { h.app.messageBox("stop"); };
+    h.press(form, up());
+    // The box took the mouse: the press is over, and nothing is left to tick.
+    EXPECT_EQ(spin->pressedButton(), TFlatSpinButton::Button::None);
+    EXPECT_EQ(h.app.nextTimerDue(), std::numeric_limits<int64_t>::max());
+    h.release(form, up());
+}
+
+TEST_F(Spin, KeysStepOnceWhateverTheAssociationsBeforeAndNotAfterTheSpinGoes) {
+    auto& other = form.add<TFlatTextEdit>();
+    other.setBounds(10, 10, 58, 21);
+    // Associated with another edit and back: still one step per key.
+    spin->setAssociate(&other);
+    spin->setAssociate(edit);
+    set("5");
+    edit->setFocus();
+    h.key(form, Key::Up);
+    EXPECT_EQ(events, std::vector<std::string>{"6"});
+    // The other edit's keys no longer step anything.
+    other.setFocus();
+    h.key(form, Key::Up);
+    EXPECT_EQ(edit->text(), "6");
+    // A key whose step is still queued when the spin button goes is dropped with it.
+    edit->setFocus();
+    h.backend.keyDown(form.window().id(), Key::Up);
+    form.removeChild(spin);
+    spin = nullptr;
+    h.app.processMessages();
+    h.key(form, Key::Up);
+    EXPECT_EQ(edit->text(), "6");
+}
+
+// The arrows' faces by state, and their triangles centred in each button.
+class SpinFaces : public Spin {
+  protected:
+    // The rectangle of a button's face in form coordinates: its rectangle, less the delimiter
+    // line above the down button.
+    Rect face(TFlatSpinButton::Button b) const {
+        Rect r = spin->buttonRect(b).translated(spin->formRect().topLeft());
+        if (b == TFlatSpinButton::Button::Down) r.top += 1;
+        return r;
+    }
+    const Bitmap& frame() {
+        form.present();
+        return form.frame();
+    }
+    // The ink of the triangle: pixels of the button-text colour inside r.
+    Rect ink(const Rect& r, Color c = sysColor(SysColor::ButtonText)) {
+        return test::inkBox(frameWithOnly(r, c), r, kNone);
+    }
+    // A copy of the frame where r shows only the pixels of colour c.
+    Bitmap frameWithOnly(const Rect& r, Color c) {
+        Bitmap b = frame();
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                if (b.color(x, y) != c) b.setColor(x, y, kNone);
+        return b;
+    }
+    static constexpr Color kNone = Color::rgb(0xFF00FF);
+    // Equal margins left and right, and above and below.
+    static void expectCentred(const Rect& ink, const Rect& in) {
+        EXPECT_EQ(ink.left - in.left, in.right - ink.right);
+        EXPECT_EQ(ink.top - in.top, in.bottom - ink.bottom);
+    }
+};
+
+TEST_F(SpinFaces, EachStateHasItsFaceAndTheTrianglesAreCentred) {
+    using B = TFlatSpinButton::Button;
+    const Color highlight = sysColor(SysColor::Highlight);
+    const Rect up = face(B::Up), down = face(B::Down);
+    const Color normal = frame().color(up.left + 1, up.top + 1);
+    EXPECT_EQ(frame().color(down.left + 1, down.top + 1), normal);
+    EXPECT_NE(normal, highlight);
+    for (B b : {B::Up, B::Down}) {
+        const Rect r = face(b), t = ink(r);
+        ASSERT_FALSE(t.empty());
+        EXPECT_EQ(t.width(), 5);
+        EXPECT_EQ(t.height(), 3);
+        expectCentred(t, r);
+    }
+    // Pointing up on the up button, down on the down button: the apex is one pixel wide.
+    EXPECT_EQ(frame().color(ink(up).left, ink(up).top), normal);
+    EXPECT_EQ(frame().color(ink(up).left + 2, ink(up).top), sysColor(SysColor::ButtonText));
+    EXPECT_EQ(frame().color(ink(down).left, ink(down).bottom - 1), normal);
+
+    // Under the mouse: another face, framed in the highlight colour.
+    h.move(form, up.topLeft() + Point{5, 4});
+    const Color hot = frame().color(up.left + 2, up.top + 2);
+    EXPECT_NE(hot, normal);
+    EXPECT_EQ(frame().color(up.left, up.top + 3), highlight);
+    EXPECT_EQ(frame().color(up.right - 1, up.top + 3), highlight);
+    EXPECT_EQ(frame().color(down.left + 2, down.top + 2), normal);
+    const Rect centred = ink(up);
+
+    // Pressed: a third face, still framed, the triangle one pixel right and down.
+    onChange = [] {};
+    h.backend.mouseDown(form.window().id(), up.topLeft() + Point{5, 4});
+    h.app.processMessages();
+    const Color pressed = frame().color(up.left + 2, up.top + 2);
+    EXPECT_NE(pressed, hot);
+    EXPECT_NE(pressed, normal);
+    EXPECT_EQ(frame().color(up.left, up.top + 3), highlight);
+    EXPECT_EQ(ink(up), centred.translated(1, 1));
+    h.release(form, up.topLeft() + Point{5, 4});
+    h.move(form, {5, 5});
+    EXPECT_EQ(frame().color(up.left + 2, up.top + 2), normal);
+
+    // Disabled: the button face colour, the triangle embossed in highlight then shadow.
+    spin->setEnabled(false);
+    EXPECT_EQ(frame().color(up.left + 1, up.top + 1), sysColor(SysColor::ButtonFace));
+    const Rect shadow = ink(up, sysColor(SysColor::ButtonShadow));
+    EXPECT_EQ(shadow, centred);
+    const Rect light = ink(up, sysColor(SysColor::ButtonHighlight));
+    EXPECT_EQ(light.bottom, centred.bottom + 1);
+    EXPECT_EQ(light.right, centred.right + 1);
 }
 
 TEST(SpinBounds, ABoundCountsWhenOnlyItWasSetOrWhenTheMaximumIsAboveTheMinimum) {

@@ -13,9 +13,13 @@ namespace {
 class Recorder : public Control {
   public:
     using Control::Control;
-    void message(int msg, intptr_t w, intptr_t) override {
+    void note(int msg, intptr_t w = 0) {
         log.push_back("msg" + std::to_string(msg) + ":" + std::to_string(w));
         if (onMessage) onMessage(msg);
+    }
+    // Posts work that records msg, as a control posts work for itself.
+    void post(int msg, intptr_t w = 0) {
+        application()->post(this, [this, msg, w] { note(msg, w); });
     }
     void timer(int id) override {
         log.push_back("timer" + std::to_string(id) + "@" +
@@ -27,17 +31,17 @@ class Recorder : public Control {
     std::function<void(int)> onTimer;
 };
 
-TEST(MessageLoop, SentMessagesRunAtOncePostedOnesLaterInOrder) {
+TEST(MessageLoop, PostedWorkRunsLaterInOrder) {
     test::HeadlessApp h;
     Form f(h.app);
     auto& r = f.add<Recorder>();
-    h.app.post(&r, 1, 10);
-    h.app.post(&r, 2, 20);
-    h.app.send(&r, 3, 30);
+    r.post(1, 10);
+    r.post(2, 20);
+    r.note(3, 30);
     EXPECT_EQ(r.log, (std::vector<std::string>{"msg3:30"}));
-    // A message posted while the queue is worked off comes after the ones already waiting.
+    // Work posted while the queue is worked off comes after the work already waiting.
     r.onMessage = [&](int msg) {
-        if (msg == 1) h.app.post(&r, 4, 40);
+        if (msg == 1) r.post(4, 40);
     };
     h.app.processMessages();
     EXPECT_EQ(r.log, (std::vector<std::string>{"msg3:30", "msg1:10", "msg2:20", "msg4:40"}));
@@ -53,7 +57,7 @@ TEST(MessageLoop, PostedMessagesComeBeforeQueuedInput) {
     r.onMessage = [&](int) { order.push_back("posted"); };
     r.onMouseEnter = [&](Control&) { order.push_back("input"); };
     h.backend.mouseMove(f.window().id(), {5, 5});
-    h.app.post(&r, 7);
+    r.post(7);
     h.app.processMessages();
     EXPECT_EQ(order, (std::vector<std::string>{"posted", "input"}));
 }
@@ -77,7 +81,7 @@ TEST(MessageLoop, TimersRunOnTheVirtualClock) {
     // A control that goes away takes its timers and messages with it.
     auto& gone = f.add<Recorder>();
     h.app.setTimer(&gone, 2, 10);
-    h.app.post(&gone, 9);
+    gone.post(9);
     f.removeChild(&gone);
     h.app.runFor(50);
     EXPECT_EQ(h.app.nextTimerDue(), std::numeric_limits<int64_t>::max());
@@ -94,7 +98,7 @@ TEST(MessageLoop, ErrorsOfHandlersGoToTheErrorBoxAndTheLoopGoesOn) {
         if (msg == 4) throw std::out_of_range("Index out of range");
         if (msg == 5) throw Error("Done!");
     };
-    for (int m = 1; m <= 6; ++m) h.app.post(&r, m);
+    for (int m = 1; m <= 6; ++m) r.post(m);
     h.app.processMessages();
     EXPECT_EQ(r.log.size(), 6u);  // every message ran
     ASSERT_EQ(h.boxes.size(), 4u);
@@ -139,7 +143,7 @@ TEST(MessageLoop, ModalLoopRunsNestedInsideAHandlerUntilTheBoxCloses) {
         order.push_back("box shown");
         h.backend.keyDown(box->window().id(), Key::Enter);
     });
-    h.app.post(&r, 1);
+    r.post(1);
     h.app.processMessages();
     EXPECT_EQ(order, (std::vector<std::string>{"before", "box shown", "after"}));
     EXPECT_EQ(h.app.modalForm(), nullptr);
@@ -169,7 +173,7 @@ TEST(MessageLoop, EndingTheProgramClosesAnOpenBoxAndTheMainWindowAndShowsNoMoreB
         }
         h.backend.closeRequest(0);
     });
-    h.app.post(&r, 1);
+    r.post(1);
     h.app.processMessages();
     EXPECT_EQ(idle, 1);
     EXPECT_EQ(order, (std::vector<std::string>{"after first", "after second"}));
