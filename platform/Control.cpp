@@ -366,8 +366,6 @@ bool Control::wantsKey(const KeyEvent&) const {
 void Control::focusIn() {}
 void Control::focusOut() {}
 void Control::timer(int) {}
-void Control::message(int, intptr_t, intptr_t) {}
-
 Control* Control::controlAt(Point local) {
     for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
         Control& c = **it;

@@ -147,7 +147,6 @@ class Control {
     // The mouse was taken away while this control held it (a modal box opened).
     virtual void captureLost() {}
     virtual void timer(int id);
-    virtual void message(int msg, intptr_t wparam, intptr_t lparam);
     // Enter or Escape that no focused control took: a default or cancel button clicks.
     virtual bool dialogKey(const KeyEvent&) { return false; }
     // The accelerator character of the caption, if any; and what the control does for it.
