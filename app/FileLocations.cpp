@@ -30,17 +30,15 @@ FileLocations FileLocations::detect(const std::filesystem::path& exeFolder,
     const bool layout = !dataBeside && files::exists(installedData);
     if (files::isWritableDirectory(exeFolder) && !layout) return portable(exeFolder);
 
-    FileLocations l;
+    // Without the user's folders, screenshots still go where a portable program's would.
+    FileLocations l = portable(exeFolder);
     l.kind = Kind::Installed;
+    l.workFolder.clear();
     // A read-only portable folder (a mounted archive) ships its data beside the program.
-    l.shippedData = files::exists(installedData) || !files::exists(exeFolder / store::kShippedName)
-                        ? installedData
-                        : exeFolder / store::kShippedName;
+    const auto beside = exeFolder / store::kShippedName;
+    l.shippedData = !files::exists(installedData) && files::exists(beside) ? beside : installedData;
     if (const auto data = user.dataHome()) l.workFolder = *data / kProgramFolder;
-    if (const auto pictures = user.pictures())
-        l.screenFolder = *pictures / kProgramFolder;
-    else
-        l.screenFolder = exeFolder / "screen";
+    if (const auto pictures = user.pictures()) l.screenFolder = *pictures / kProgramFolder;
     return l;
 }
 

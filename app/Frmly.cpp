@@ -82,7 +82,7 @@ void TFormLy::skinButton1Click(Control&) {
     // The folder is made where the file goes (beside the program, or in the pictures folder,
     // which may be missing as well).
     const std::filesystem::path& folder = locations_.screenFolder;
-    if (!files::isDirectory(folder)) files::createDirectories(folder);
+    files::createDirectories(folder);
     Form& window = FormLy ? static_cast<Form&>(*FormLy) : static_cast<Form&>(*this);
     window.present();
     const Bitmap picture = window.frame();

@@ -116,7 +116,6 @@ void ButtonBehavior::focusLost() {
 }
 
 void ButtonBehavior::captureLost() {
-    if (!mouseHeld_ && !pressed_ && !repeating()) return;
     keyHeld_ = false;
     endPress();
 }

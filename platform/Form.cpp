@@ -367,10 +367,8 @@ bool Form::hintShown() const {
 
 void Form::timer(int id) {
     if (id == kTrackTimer) {
-        if (tracking_.active)
-            track(app_.backend().globalMouse());
-        else
-            app_.killTimer(this, kTrackTimer);
+        // Only a running move has this timer: its end kills it.
+        track(app_.backend().globalMouse());
         return;
     }
     if (id == kFocusCheckTimer) {
