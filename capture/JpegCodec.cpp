@@ -36,7 +36,7 @@ std::vector<uint8_t> encode(const Bitmap& picture, int quality) {
     err.pub.error_exit = onError;
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
-    std::vector<uint8_t> row(static_cast<size_t>(picture.width()) * 3);
+    std::vector<uint8_t> row(static_cast<size_t>(picture.deviceWidth()) * 3);
     if (setjmp(err.jump)) {
         jpeg_destroy_compress(&cinfo);
         std::free(buffer);
@@ -44,8 +44,8 @@ std::vector<uint8_t> encode(const Bitmap& picture, int quality) {
     }
     jpeg_create_compress(&cinfo);
     jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = static_cast<JDIMENSION>(picture.width());
-    cinfo.image_height = static_cast<JDIMENSION>(picture.height());
+    cinfo.image_width = static_cast<JDIMENSION>(picture.deviceWidth());
+    cinfo.image_height = static_cast<JDIMENSION>(picture.deviceHeight());
     cinfo.input_components = 3;
     cinfo.in_color_space = JCS_RGB;
     jpeg_set_defaults(&cinfo);
@@ -54,7 +54,7 @@ std::vector<uint8_t> encode(const Bitmap& picture, int quality) {
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
         const uint32_t* src = picture.row(static_cast<int>(cinfo.next_scanline));
-        for (int x = 0; x < picture.width(); ++x) {
+        for (int x = 0; x < picture.deviceWidth(); ++x) {
             row[3 * x] = static_cast<uint8_t>(src[x] >> 16);
             row[3 * x + 1] = static_cast<uint8_t>(src[x] >> 8);
             row[3 * x + 2] = static_cast<uint8_t>(src[x]);

@@ -29,6 +29,8 @@ class Application {
 
     Backend& backend() { return backend_; }
     FontSystem& fonts() { return *fonts_; }
+    // Device pixels per layout unit of every window.
+    int scale() const { return backend_.scale(); }
 
     const std::string& title() const { return title_; }
     void setTitle(const std::string& t) { title_ = t; }

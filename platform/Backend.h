@@ -17,6 +17,7 @@ class BackendWindow {
   public:
     virtual ~BackendWindow() = default;
     virtual uint32_t id() const = 0;
+    // The frame is in device pixels; the dirty rectangles are in layout units.
     virtual void present(const Bitmap& frame, const std::vector<Rect>& dirty) = 0;
     virtual void show() = 0;
     virtual void hide() = 0;
@@ -48,6 +49,9 @@ class Backend {
   public:
     virtual ~Backend() = default;
     virtual bool headless() const = 0;
+    // Device pixels per layout unit (1 to 3). Everything the core sees, the screen, windows and
+    // the mouse included, is in layout units; the backend converts.
+    virtual int scale() const = 0;
     virtual std::unique_ptr<BackendWindow> createWindow(WindowKind kind, const Rect& screenBounds,
                                                         const std::string& title) = 0;
     virtual bool pollEvent(InputEvent& event) = 0;

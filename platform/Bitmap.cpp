@@ -1,6 +1,7 @@
 #include "platform/Bitmap.h"
 
 #include <cstring>
+#include <string>
 
 #include "platform/ByteWriter.h"
 #include "platform/Error.h"
@@ -19,21 +20,43 @@ uint32_t le32(std::span<const uint8_t> b, size_t at) {
 
 }  // namespace
 
-Bitmap::Bitmap(int width, int height, Color fill) {
-    resize(width, height, fill);
+Bitmap::Bitmap(int width, int height, Color fill, int scale) {
+    resize(width, height, fill, scale);
 }
 
-void Bitmap::resize(int width, int height, Color fill) {
+void Bitmap::resize(int width, int height, Color fill, int scale) {
+    if (scale < 1) throw Error("Bitmap scale must be at least 1");
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
-    pixels_.assign(static_cast<size_t>(width_) * height_, fill.pixel());
+    scale_ = scale;
+    pixels_.assign(static_cast<size_t>(deviceWidth()) * deviceHeight(), fill.pixel());
+}
+
+void Bitmap::setScale(int scale) {
+    if (scale == scale_) return;
+    const int w = deviceWidth(), h = deviceHeight();
+    if (scale < 1 || w % scale != 0 || h % scale != 0)
+        throw Error("Bitmap of " + std::to_string(w) + " x " + std::to_string(h) +
+                    " pixels cannot have scale " + std::to_string(scale));
+    width_ = w / scale;
+    height_ = h / scale;
+    scale_ = scale;
+}
+
+void Bitmap::setPixel(int x, int y, uint32_t p) {
+    for (int dy = 0; dy < scale_; ++dy) {
+        uint32_t* r = row(y * scale_ + dy) + x * scale_;
+        std::fill(r, r + scale_, p);
+    }
 }
 
 Bitmap Bitmap::copy(const Rect& r) const {
     const Rect c = r.intersected(rect());
-    Bitmap out(c.width(), c.height());
-    for (int y = 0; y < c.height(); ++y)
-        std::memcpy(out.row(y), row(c.top + y) + c.left, sizeof(uint32_t) * c.width());
+    Bitmap out(c.width(), c.height(), colors::black, scale_);
+    const int s = scale_;
+    for (int y = 0; y < out.deviceHeight(); ++y)
+        std::memcpy(out.row(y), row(c.top * s + y) + c.left * s,
+                    sizeof(uint32_t) * out.deviceWidth());
     return out;
 }
 
@@ -78,8 +101,9 @@ Bitmap Bitmap::fromBmp(std::span<const uint8_t> b) {
 
 std::vector<uint8_t> Bitmap::toBmp(int bitsPerPixel) const {
     const int bpp = bitsPerPixel == 32 ? 32 : 24;
-    const size_t stride = ((static_cast<size_t>(width_) * bpp + 31) / 32) * 4;
-    const auto imageSize = static_cast<uint32_t>(stride * height_);
+    const int width = deviceWidth(), height = deviceHeight();
+    const size_t stride = ((static_cast<size_t>(width) * bpp + 31) / 32) * 4;
+    const auto imageSize = static_cast<uint32_t>(stride * height);
     ByteWriter w;
     w.reserve(54 + imageSize);
     w.u8('B');
@@ -88,8 +112,8 @@ std::vector<uint8_t> Bitmap::toBmp(int bitsPerPixel) const {
     w.u32(0);
     w.u32(54);
     w.u32(40);
-    w.i32(width_);
-    w.i32(height_);
+    w.i32(width);
+    w.i32(height);
     w.u16(1);
     w.u16(static_cast<uint16_t>(bpp));
     w.u32(0);
@@ -98,10 +122,10 @@ std::vector<uint8_t> Bitmap::toBmp(int bitsPerPixel) const {
     w.u32(3780);
     w.u32(0);
     w.u32(0);
-    for (int y = height_ - 1; y >= 0; --y) {
+    for (int y = height - 1; y >= 0; --y) {
         const uint32_t* src = row(y);
         size_t written = 0;
-        for (int x = 0; x < width_; ++x) {
+        for (int x = 0; x < width; ++x) {
             const uint32_t p = src[x];
             w.u8(static_cast<uint8_t>(p));
             w.u8(static_cast<uint8_t>(p >> 8));

@@ -28,8 +28,22 @@ PrefixedText processPrefix(std::string_view caption) {
     return out;
 }
 
-Canvas::Canvas(Bitmap& target, FontSystem* fonts) : target_(target), fonts_(fonts) {
-    state_.clip = target.rect();
+namespace {
+
+int wrap(int v, int m) {
+    return ((v % m) + m) % m;
+}
+
+// Source coordinate of destination offset d when n source pixels are stretched over m.
+inline int mapStretch(int d, int n, int m) {
+    return static_cast<int>((static_cast<long long>(d) * n) / m);
+}
+
+}  // namespace
+
+Canvas::Canvas(Bitmap& target, FontSystem* fonts)
+    : target_(target), fonts_(fonts), scale_(target.scale()) {
+    state_.clip = target.deviceRect();
 }
 
 Canvas::~Canvas() {
@@ -47,22 +61,28 @@ void Canvas::restore() {
 }
 
 void Canvas::translate(int dx, int dy) {
-    state_.origin.x += dx;
-    state_.origin.y += dy;
+    state_.origin.x += dx * scale_;
+    state_.origin.y += dy * scale_;
 }
 
 void Canvas::intersectClip(const Rect& local) {
     state_.clip = state_.clip.intersected(toTarget(local));
 }
 
+Rect Canvas::clip() const {
+    const Rect c = state_.clip.translated(-state_.origin.x, -state_.origin.y);
+    return {floorDiv(c.left, scale_), floorDiv(c.top, scale_), ceilDiv(c.right, scale_),
+            ceilDiv(c.bottom, scale_)};
+}
+
 void Canvas::setPixel(int x, int y, Color c) {
-    const Point p{x + state_.origin.x, y + state_.origin.y};
-    if (state_.clip.contains(p)) target_.setColor(p.x, p.y, c);
+    fillRect({x, y, x + 1, y + 1}, c);
 }
 
 Color Canvas::pixel(int x, int y) const {
-    const Point p{x + state_.origin.x, y + state_.origin.y};
-    return target_.rect().contains(p) ? target_.color(p.x, p.y) : colors::black;
+    const Point p = toTarget(Point{x, y});
+    return target_.deviceRect().contains(p) ? Color::fromPixel(target_.devicePixel(p.x, p.y))
+                                            : colors::black;
 }
 
 void Canvas::fillRect(const Rect& r, Color c) {
@@ -122,12 +142,16 @@ void Canvas::drawBitmap(const Bitmap& src, Point at) {
 }
 
 void Canvas::drawBitmap(const Bitmap& src, const Rect& from, Point at) {
+    if (src.scale() != scale_) {
+        stretch(src, from, Rect::xywh(at.x, at.y, from.width(), from.height()), nullptr);
+        return;
+    }
     const Rect f = from.intersected(src.rect());
-    const Point shift{at.x + f.left - from.left, at.y + f.top - from.top};
-    const Rect t =
-        toTarget(Rect::xywh(shift.x, shift.y, f.width(), f.height())).intersected(state_.clip);
-    const int sx0 = f.left + (t.left - (shift.x + state_.origin.x));
-    const int sy0 = f.top + (t.top - (shift.y + state_.origin.y));
+    const Rect dest = toTarget(
+        Rect::xywh(at.x + f.left - from.left, at.y + f.top - from.top, f.width(), f.height()));
+    const Rect t = dest.intersected(state_.clip);
+    const int sx0 = f.left * scale_ + (t.left - dest.left);
+    const int sy0 = f.top * scale_ + (t.top - dest.top);
     for (int y = t.top; y < t.bottom; ++y) {
         const uint32_t* s = src.row(sy0 + (y - t.top)) + sx0;
         uint32_t* d = target_.row(y) + t.left;
@@ -135,27 +159,20 @@ void Canvas::drawBitmap(const Bitmap& src, const Rect& from, Point at) {
     }
 }
 
-namespace {
-
-// Source coordinate of destination offset d when n source pixels are stretched over m.
-inline int mapStretch(int d, int n, int m) {
-    return static_cast<int>((static_cast<long long>(d) * n) / m);
-}
-
-}  // namespace
-
 void Canvas::stretch(const Bitmap& src, const Rect& from, const Rect& to, const Color* key) {
     if (from.empty() || to.empty()) return;
-    const Rect t = toTarget(to).intersected(state_.clip);
+    const int ss = src.scale();
+    const Rect f{from.left * ss, from.top * ss, from.right * ss, from.bottom * ss};
     const Rect full = toTarget(to);
+    const Rect t = full.intersected(state_.clip);
     for (int y = t.top; y < t.bottom; ++y) {
-        const int sy = from.top + mapStretch(y - full.top, from.height(), full.height());
-        if (sy < 0 || sy >= src.height()) continue;
+        const int sy = f.top + mapStretch(y - full.top, f.height(), full.height());
+        if (sy < 0 || sy >= src.deviceHeight()) continue;
         const uint32_t* s = src.row(sy);
         uint32_t* d = target_.row(y);
         for (int x = t.left; x < t.right; ++x) {
-            const int sx = from.left + mapStretch(x - full.left, from.width(), full.width());
-            if (sx < 0 || sx >= src.width()) continue;
+            const int sx = f.left + mapStretch(x - full.left, f.width(), full.width());
+            if (sx < 0 || sx >= src.deviceWidth()) continue;
             const uint32_t p = s[sx];
             if (!key || (p & 0xFFFFFFu) != key->hex()) d[x] = p | 0xFF000000u;
         }
@@ -175,14 +192,14 @@ void Canvas::stretchBitmapKeyed(const Bitmap& src, const Rect& from, const Rect&
 }
 
 void Canvas::drawBitmapAlpha(const Bitmap& src, Point at) {
-    const Rect t =
-        toTarget(Rect::xywh(at.x, at.y, src.width(), src.height())).intersected(state_.clip);
-    const Point o = toTarget(Rect::xywh(at.x, at.y, 0, 0)).topLeft();
+    const Rect full = toTarget(Rect::xywh(at.x, at.y, src.width(), src.height()));
+    const Rect t = full.intersected(state_.clip);
+    const int ss = src.scale();
     for (int y = t.top; y < t.bottom; ++y) {
-        const uint32_t* s = src.row(y - o.y);
+        const uint32_t* s = src.row((y - full.top) * ss / scale_);
         uint32_t* d = target_.row(y);
         for (int x = t.left; x < t.right; ++x) {
-            const uint32_t p = s[x - o.x];
+            const uint32_t p = s[(x - full.left) * ss / scale_];
             const uint32_t a = p >> 24;
             if (a == 0) continue;
             const Color dc = Color::fromPixel(d[x]);
@@ -199,54 +216,71 @@ void Canvas::drawBitmapAlpha(const Bitmap& src, Point at) {
 void Canvas::fillPattern(const Rect& r, const Bitmap& pattern) {
     if (pattern.empty()) return;
     const Rect t = toTarget(r).intersected(state_.clip);
-    const int pw = pattern.width(), ph = pattern.height();
+    const int pw = pattern.deviceWidth(), ph = pattern.deviceHeight(), ps = pattern.scale();
+    // The brush's device pixel under a target pixel, the brush laid from the local origin.
+    auto brushX = [&](int x) {
+        return wrap(floorDiv(static_cast<long long>(x - state_.origin.x) * ps, scale_), pw);
+    };
+    auto brushY = [&](int y) {
+        return wrap(floorDiv(static_cast<long long>(y - state_.origin.y) * ps, scale_), ph);
+    };
     std::vector<uint32_t> line(static_cast<size_t>(t.width()));
-    int py = ((t.top - state_.origin.y) % ph + ph) % ph;
-    const int px0 = ((t.left - state_.origin.x) % pw + pw) % pw;
     for (int y = t.top; y < t.bottom; ++y) {
         // One row of the brush, laid out once and copied.
-        const uint32_t* s = pattern.row(py);
-        for (int x = 0, px = px0; x < t.width(); ++x) {
-            line[static_cast<size_t>(x)] = s[px] | 0xFF000000u;
-            if (++px == pw) px = 0;
+        const uint32_t* s = pattern.row(brushY(y));
+        if (ps == scale_) {
+            for (int x = 0, px = brushX(t.left); x < t.width(); ++x) {
+                line[static_cast<size_t>(x)] = s[px] | 0xFF000000u;
+                if (++px == pw) px = 0;
+            }
+        } else {
+            for (int x = 0; x < t.width(); ++x)
+                line[static_cast<size_t>(x)] = s[brushX(t.left + x)] | 0xFF000000u;
         }
         std::copy(line.begin(), line.end(), target_.row(y) + t.left);
-        if (++py == ph) py = 0;
     }
 }
 
 void Canvas::drawBitmapGreyed(const Bitmap& src, Point at, Color key) {
+    const int ss = src.scale();
     auto dark = [&](int x, int y) {
-        const Color c = src.color(x, y);
+        const Color c = Color::fromPixel(src.devicePixel(x * ss / scale_, y * ss / scale_));
         if (c == key) return false;
         return (c.r * 30 + c.g * 59 + c.b * 11) / 100 < 160;
     };
+    const Point o = toTarget(at);
     for (int pass = 0; pass < 2; ++pass) {
-        const Color c = sysColor(pass == 0 ? SysColor::ButtonHighlight : SysColor::ButtonShadow);
-        const int off = pass == 0 ? 1 : 0;
-        for (int y = 0; y < src.height(); ++y)
-            for (int x = 0; x < src.width(); ++x)
-                if (dark(x, y)) setPixel(at.x + x + off, at.y + y + off, c);
+        const uint32_t c =
+            sysColor(pass == 0 ? SysColor::ButtonHighlight : SysColor::ButtonShadow).pixel();
+        const int off = pass == 0 ? scale_ : 0;
+        for (int y = 0; y < src.height() * scale_; ++y)
+            for (int x = 0; x < src.width() * scale_; ++x) {
+                const Point p{o.x + x + off, o.y + y + off};
+                if (state_.clip.contains(p) && dark(x, y)) target_.setDevicePixel(p.x, p.y, c);
+            }
+    }
+}
+
+void Canvas::invertUnit(int x, int y) {
+    const Rect t = toTarget(Rect{x, y, x + 1, y + 1}).intersected(state_.clip);
+    for (int py = t.top; py < t.bottom; ++py) {
+        uint32_t* row = target_.row(py);
+        for (int px = t.left; px < t.right; ++px) row[px] ^= 0x00FFFFFFu;
     }
 }
 
 void Canvas::drawFocusRect(const Rect& r) {
     if (r.empty()) return;
-    auto invert = [&](int x, int y) {
-        const Point p{x + state_.origin.x, y + state_.origin.y};
-        if (state_.clip.contains(p))
-            target_.setPixel(p.x, p.y, target_.pixel(p.x, p.y) ^ 0x00FFFFFFu);
-    };
     // Every other pixel along the outline, starting at the top-left corner.
     int i = 0;
     for (int x = r.left; x < r.right; ++x, ++i)
-        if (i % 2 == 0) invert(x, r.top);
+        if (i % 2 == 0) invertUnit(x, r.top);
     for (int y = r.top + 1; y < r.bottom; ++y, ++i)
-        if (i % 2 == 0) invert(r.right - 1, y);
+        if (i % 2 == 0) invertUnit(r.right - 1, y);
     for (int x = r.right - 2; x >= r.left; --x, ++i)
-        if (i % 2 == 0) invert(x, r.bottom - 1);
+        if (i % 2 == 0) invertUnit(x, r.bottom - 1);
     for (int y = r.bottom - 2; y > r.top; --y, ++i)
-        if (i % 2 == 0) invert(r.left, y);
+        if (i % 2 == 0) invertUnit(r.left, y);
 }
 
 FontMetrics Canvas::fontMetrics(const FontSpec& font) const {
@@ -283,8 +317,8 @@ void Canvas::drawText(const FontSpec& font, Color color, const Rect& r, std::str
         y = r.bottom - m.height();
     CanvasSaver saver(*this);
     if (!(flags & text::NoClip)) intersectClip(r);
-    fonts_->drawText(target_, state_.clip, x + state_.origin.x, y + state_.origin.y, font, color,
-                     p.display);
+    const Point at = toTarget(Point{x, y});
+    fonts_->drawText(target_, state_.clip, at.x, at.y, font, color, p.display, scale_);
     if (p.underline >= 0) {
         const auto chars = utf8Decode(p.display);
         const std::string before = utf8Encode(std::u32string_view(chars).substr(0, p.underline));
@@ -297,8 +331,8 @@ void Canvas::drawText(const FontSpec& font, Color color, const Rect& r, std::str
 
 void Canvas::drawTextAt(const FontSpec& font, Color color, Point p, std::string_view text) {
     if (!fonts_) throw Error("Canvas has no fonts");
-    fonts_->drawText(target_, state_.clip, p.x + state_.origin.x, p.y + state_.origin.y, font,
-                     color, text);
+    const Point at = toTarget(p);
+    fonts_->drawText(target_, state_.clip, at.x, at.y, font, color, text, scale_);
 }
 
 }  // namespace lymn

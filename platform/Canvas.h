@@ -30,7 +30,8 @@ struct PrefixedText {
 PrefixedText processPrefix(std::string_view caption);
 
 // Draws into a bitmap. Callers draw in local coordinates: the state (origin and clip) is a stack
-// saved and restored around each piece of drawing.
+// saved and restored around each piece of drawing. Coordinates are layout units; the canvas maps
+// them to the target's device pixels, so that a one-unit line is scale pixels wide.
 class Canvas {
   public:
     Canvas(Bitmap& target, FontSystem* fonts = nullptr);
@@ -40,6 +41,7 @@ class Canvas {
 
     Bitmap& target() { return target_; }
     FontSystem* fonts() const { return fonts_; }
+    int scale() const { return scale_; }
 
     // State stack.
     void save();
@@ -48,8 +50,8 @@ class Canvas {
     void translate(int dx, int dy);
     void translate(Point d) { translate(d.x, d.y); }
     void intersectClip(const Rect& local);
-    Point origin() const { return state_.origin; }
-    Rect clip() const { return state_.clip.translated(-state_.origin.x, -state_.origin.y); }
+    Point origin() const { return {state_.origin.x / scale_, state_.origin.y / scale_}; }
+    Rect clip() const;
     bool clipEmpty() const { return state_.clip.empty(); }
 
     // Drawing, in local coordinates.
@@ -85,15 +87,25 @@ class Canvas {
 
   private:
     struct State {
-        Point origin;
-        Rect clip;  // target coordinates
+        Point origin;  // device pixels
+        Rect clip;     // device pixels of the target
     };
-    Rect toTarget(const Rect& local) const { return local.translated(state_.origin); }
+    Rect toTarget(const Rect& local) const {
+        return Rect{local.left * scale_, local.top * scale_, local.right * scale_,
+                    local.bottom * scale_}
+            .translated(state_.origin);
+    }
+    Point toTarget(Point local) const {
+        return {local.x * scale_ + state_.origin.x, local.y * scale_ + state_.origin.y};
+    }
     // Nearest-neighbour copy of from over to; pixels of the key colour left out when given.
     void stretch(const Bitmap& src, const Rect& from, const Rect& to, const Color* key);
+    // Inverts the unit's block of device pixels.
+    void invertUnit(int x, int y);
 
     Bitmap& target_;
     FontSystem* fonts_;
+    int scale_;
     State state_;
     std::vector<State> stack_;
 };

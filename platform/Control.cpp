@@ -89,6 +89,11 @@ Application* Control::application() const {
     return f ? &const_cast<Form*>(f)->application() : nullptr;
 }
 
+int Control::scale() const {
+    const Application* app = application();
+    return app ? app->scale() : 1;
+}
+
 bool Control::isAncestorOf(const Control* c) const {
     for (; c; c = c->parent_)
         if (c == this) return true;

@@ -52,6 +52,9 @@ class Control {
     // invalidation would otherwise pay for).
     virtual Form* asForm() { return nullptr; }
     Application* application() const;
+    // Device pixels per layout unit of the window the control is in (1 outside a window): the
+    // scale its pictures are loaded at.
+    int scale() const;
     bool isAncestorOf(const Control* c) const;
 
     // Geometry.

@@ -64,9 +64,10 @@ const KnownFace kKnownFaces[] = {
     {"", false, "", 0},
 };
 
-uint64_t glyphKey(int chain, int height, bool bold, char32_t ch) {
+uint64_t glyphKey(int chain, int height, bool bold, int scale, char32_t ch) {
     return (static_cast<uint64_t>(chain) << 48) | (static_cast<uint64_t>(height & 0x3FF) << 38) |
-           (static_cast<uint64_t>(bold) << 37) | ch;
+           (static_cast<uint64_t>(bold) << 37) | (static_cast<uint64_t>((scale - 1) & 3) << 35) |
+           ch;
 }
 
 int keyChain(uint64_t key) {
@@ -78,8 +79,11 @@ int keyHeight(uint64_t key) {
 bool keyBold(uint64_t key) {
     return ((key >> 37) & 1) != 0;
 }
+int keyScale(uint64_t key) {
+    return static_cast<int>((key >> 35) & 3) + 1;
+}
 char32_t keyChar(uint64_t key) {
-    return static_cast<char32_t>(key & 0x1FFFFFFFFF);
+    return static_cast<char32_t>(key & 0x7FFFFFFFF);
 }
 
 std::string lower(std::string s) {
@@ -301,11 +305,15 @@ struct FontSystem::Impl {
         g.advance += 1;
     }
 
-    bool render(LoadedFace& f, int height, bool bold, bool boldFromFile, char32_t ch, Glyph& g) {
+    // Above scale 1 every face renders from its outlines, at scale times the height.
+    bool render(LoadedFace& f, int height, bool bold, bool boldFromFile, int scale, char32_t ch,
+                Glyph& g) {
         FT_Face face = f.face;
         const FT_UInt index = FT_Get_Char_Index(face, ch);
         if (index == 0) return false;
-        const int strike = f.render == Render::Strikes ? strikeFor(face, height) : -1;
+        const int strike =
+            f.render == Render::Strikes && scale == 1 ? strikeFor(face, height) : -1;
+        height *= scale;
         FT_Int32 flags = FT_LOAD_DEFAULT;
         if (strike >= 0) {
             FT_Select_Size(face, strike);
@@ -317,7 +325,7 @@ struct FontSystem::Impl {
         FT_GlyphSlot slot = face->glyph;
         const bool outline = slot->format == FT_GLYPH_FORMAT_OUTLINE;
         const bool synthBold = bold && !boldFromFile;
-        if (outline && synthBold && strike < 0) FT_Outline_EmboldenXY(&slot->outline, 48, 0);
+        if (outline && synthBold && strike < 0) FT_Outline_EmboldenXY(&slot->outline, 48 * scale, 0);
         if (outline && FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return false;
         const FT_Bitmap& bm = slot->bitmap;
         g.left = slot->bitmap_left;
@@ -340,12 +348,12 @@ struct FontSystem::Impl {
         if (synthBold && (!outline || strike >= 0))
             embolden(g);
         else if (synthBold)
-            g.advance += 1;
+            g.advance += scale;
         return true;
     }
 
-    const Glyph& glyph(int chain, int height, bool bold, char32_t ch) {
-        const uint64_t key = glyphKey(chain, height, bold, ch);
+    const Glyph& glyph(int chain, int height, bool bold, char32_t ch, int scale = 1) {
+        const uint64_t key = glyphKey(chain, height, bold, scale, ch);
         auto it = glyphs.find(key);
         if (it != glyphs.end()) return it->second;
         Glyph g;
@@ -355,14 +363,14 @@ struct FontSystem::Impl {
             bool boldFile = f && f->face->style_flags & FT_STYLE_FLAG_BOLD;
             if (!boldFile) f = face(chain, i, false);
             if (!f) continue;
-            if (render(*f, height, bold, boldFile, ch, g)) {
+            if (render(*f, height, bold, boldFile, scale, ch, g)) {
                 g.face = i;
                 break;
             }
         }
         if (g.face < 0 && ch != 0xFFFD && ch >= 0x20) {
             // Nothing renders it: draw it as a box-less blank of half the height.
-            g.advance = std::max(1, height / 2);
+            g.advance = std::max(1, height * scale / 2);
         }
         return glyphs.emplace(key, std::move(g)).first->second;
     }
@@ -395,7 +403,8 @@ struct FontSystem::Impl {
         std::sort(keys.begin(), keys.end());
         for (uint64_t key : keys)
             out.glyphs.push_back(
-                {keyChain(key), keyHeight(key), keyBold(key), keyChar(key), glyphs.at(key)});
+                {keyChain(key), keyHeight(key), keyBold(key), keyScale(key), keyChar(key),
+                 glyphs.at(key)});
         return out;
     }
 
@@ -409,7 +418,8 @@ struct FontSystem::Impl {
             metricsCache.emplace(std::make_tuple(ids[m.chain], m.height, m.bold),
                                  FontMetrics{m.ascent, m.descent});
         for (auto& g : seed.glyphs)
-            glyphs.emplace(glyphKey(ids[g.chain], g.height, g.bold, g.ch), std::move(g.glyph));
+            glyphs.emplace(glyphKey(ids[g.chain], g.height, g.bold, g.scale, g.ch),
+                           std::move(g.glyph));
     }
 };
 
@@ -429,14 +439,16 @@ int FontSystem::textWidth(const FontSpec& font, std::string_view text) {
 }
 
 void FontSystem::drawText(Bitmap& target, const Rect& clip, int x, int y, const FontSpec& font,
-                          Color color, std::string_view text) {
-    const Rect c = clip.intersected(target.rect());
+                          Color color, std::string_view text, int scale) {
+    const Rect c = clip.intersected(target.deviceRect());
     if (c.empty()) return;
     const int chain = impl_->chainId(font.face);
-    const int baseline = y + impl_->metrics(chain, font.height, font.bold).ascent;
+    const int baseline = y + impl_->metrics(chain, font.height, font.bold).ascent * scale;
     int pen = x;
     for (char32_t ch : utf8Decode(text)) {
-        const Glyph& g = impl_->glyph(chain, font.height, font.bold, ch);
+        const Glyph& g = impl_->glyph(chain, font.height, font.bold, ch, scale);
+        const int advance =
+            scale == 1 ? g.advance : impl_->glyph(chain, font.height, font.bold, ch).advance * scale;
         const int gx = pen + g.left;
         const int gy = baseline - g.top;
         const Rect box = Rect::xywh(gx, gy, g.width, g.height).intersected(c);
@@ -453,7 +465,7 @@ void FontSystem::drawText(Bitmap& target, const Rect& clip, int x, int y, const 
                 }
             }
         }
-        pen += g.advance;
+        pen += advance;
         if (pen > c.right) break;
     }
 }

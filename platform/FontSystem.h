@@ -30,9 +30,11 @@ class FontSystem {
 
     FontMetrics metrics(const FontSpec& font);
     int textWidth(const FontSpec& font, std::string_view text);
-    // Draws one line with its top at y; clipped to clip (target coordinates).
+    // Draws one line with its top at y; clipped to clip (target coordinates). Above scale 1 the
+    // glyphs are rendered from the outlines at scale times the height, on the pen positions and
+    // baseline of scale 1 multiplied, so that text keeps its layout.
     void drawText(Bitmap& target, const Rect& clip, int x, int y, const FontSpec& font, Color color,
-                  std::string_view text);
+                  std::string_view text, int scale = 1);
     // Family that renders the character in this font (the face asked for, or a fallback).
     std::string familyFor(const FontSpec& font, char32_t ch);
     // A colour glyph (emoji) rendered at its font's native strike, for the art generator.

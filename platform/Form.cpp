@@ -296,8 +296,9 @@ void Form::invalidateRect(const Rect& r) {
 void Form::compose() {
     // The frame follows the size only here: a window sized in several steps while it is being
     // built allocates its frame once.
-    if (frame_.width() != width() || frame_.height() != height())
-        frame_.resize(width(), height(), color());
+    const int scale = app_.scale();
+    if (frame_.width() != width() || frame_.height() != height() || frame_.scale() != scale)
+        frame_.resize(width(), height(), color(), scale);
     for (const Rect& r : dirty_.rects()) {
         Canvas canvas(frame_, &app_.fonts());
         canvas.intersectClip(r);

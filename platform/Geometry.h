@@ -5,6 +5,14 @@
 
 namespace lymn {
 
+// Integer division rounding down (towards minus infinity) and up.
+constexpr int floorDiv(long long a, int b) {
+    return static_cast<int>(a >= 0 ? a / b : -((-a + b - 1) / b));
+}
+constexpr int ceilDiv(long long a, int b) {
+    return -floorDiv(-a, b);
+}
+
 struct Point {
     int x = 0;
     int y = 0;

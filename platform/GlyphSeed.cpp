@@ -12,7 +12,8 @@ namespace lymn {
 namespace {
 
 constexpr uint8_t kMagic[4] = {'L', 'Y', 'G', 'C'};
-constexpr uint32_t kVersion = 1;
+constexpr uint32_t kVersion = 2;
+constexpr int kMaxScale = 3;
 constexpr int kMaxHeight = 0x3FF;
 
 void writeGlyph(ByteWriter& w, const GlyphSeed::Glyph& e) {
@@ -20,6 +21,7 @@ void writeGlyph(ByteWriter& w, const GlyphSeed::Glyph& e) {
     w.u16(static_cast<uint16_t>(e.chain));
     w.u16(static_cast<uint16_t>(e.height));
     w.u8(e.bold ? 1 : 0);
+    w.u8(static_cast<uint8_t>(e.scale));
     w.u32(static_cast<uint32_t>(e.ch));
     w.i32(g.left);
     w.i32(g.top);
@@ -34,6 +36,7 @@ bool readGlyph(ByteReader& r, size_t chains, GlyphSeed::Glyph& e) {
     e.chain = r.u16();
     e.height = r.u16();
     e.bold = r.u8() != 0;
+    e.scale = r.u8();
     e.ch = r.u32();
     CachedGlyph& g = e.glyph;
     g.left = r.i32();
@@ -45,7 +48,7 @@ bool readGlyph(ByteReader& r, size_t chains, GlyphSeed::Glyph& e) {
     const size_t size = static_cast<size_t>(g.width) * g.height;
     const auto coverage = r.raw(size);
     if (!r.ok() || static_cast<size_t>(e.chain) >= chains || e.height > kMaxHeight ||
-        e.ch > 0x10FFFF || g.face < 0 || g.face > 255 || coverage.size() != size)
+        e.scale < 1 || e.scale > kMaxScale || e.ch > 0x10FFFF || g.face < 0 || g.face > 255 || coverage.size() != size)
         return false;
     g.coverage.assign(coverage.begin(), coverage.end());
     return true;

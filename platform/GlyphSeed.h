@@ -42,8 +42,9 @@ class GlyphSeed {
     };
     struct Glyph {
         int chain = 0;
-        int height = 0;
+        int height = 0;  // the font's height; the glyph is drawn at scale times it
         bool bold = false;
+        int scale = 1;
         char32_t ch = 0;
         CachedGlyph glyph;
     };

@@ -30,20 +30,20 @@ void write(const Bitmap& bitmap, const std::string& path, bool alpha) {
         throw Error("Cannot create file " + path);
     }
     const int channels = alpha ? 4 : 3;
-    std::vector<uint8_t> row(static_cast<size_t>(bitmap.width()) * channels);
+    std::vector<uint8_t> row(static_cast<size_t>(bitmap.deviceWidth()) * channels);
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
         throw Error("Cannot write file " + path);
     }
     png_init_io(png, file.get());
-    png_set_IHDR(png, info, static_cast<png_uint_32>(bitmap.width()),
-                 static_cast<png_uint_32>(bitmap.height()), 8,
+    png_set_IHDR(png, info, static_cast<png_uint_32>(bitmap.deviceWidth()),
+                 static_cast<png_uint_32>(bitmap.deviceHeight()), 8,
                  alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    for (int y = 0; y < bitmap.height(); ++y) {
+    for (int y = 0; y < bitmap.deviceHeight(); ++y) {
         const uint32_t* src = bitmap.row(y);
-        for (int x = 0; x < bitmap.width(); ++x) {
+        for (int x = 0; x < bitmap.deviceWidth(); ++x) {
             uint8_t* p = row.data() + static_cast<size_t>(x) * channels;
             p[0] = static_cast<uint8_t>(src[x] >> 16);
             p[1] = static_cast<uint8_t>(src[x] >> 8);

@@ -47,7 +47,7 @@ void TSkinTabControlTopPanel::stretchLine() {
         lineBand_ = Bitmap();
         return;
     }
-    lineBand_ = Bitmap(band.width, band.height);
+    lineBand_ = Bitmap(band.width, band.height, colors::black, line_.scale());
     Canvas c(lineBand_);
     c.stretchBitmap(line_, line_.rect(), Rect::ofSize(band));
 }

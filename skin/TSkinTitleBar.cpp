@@ -192,7 +192,7 @@ void TSkinTitleBar::placeSection(int index, const Rect& to, bool stretch) {
     if (stretch) {
         // Stretched once here rather than at every paint: the same pixels a paint would make.
         if (p.empty() || to.empty()) return;
-        place.stretched = Bitmap(to.width(), to.height());
+        place.stretched = Bitmap(to.width(), to.height(), colors::black, p.scale());
         Canvas c(place.stretched);
         c.stretchBitmap(p, p.rect(), Rect::ofSize(to.size()));
     }

@@ -44,7 +44,7 @@ class OwnedHeadlessWindow : public HeadlessWindow {
 
 }  // namespace
 
-HeadlessBackend::HeadlessBackend(Rect screen) : screen_(screen) {}
+HeadlessBackend::HeadlessBackend(Rect screen, int scale) : screen_(screen), scale_(scale) {}
 
 HeadlessBackend::~HeadlessBackend() = default;
 

@@ -78,10 +78,11 @@ class HeadlessWindow : public BackendWindow {
 // the program waits, and input is what the caller injects. Deterministic.
 class HeadlessBackend : public Backend {
   public:
-    explicit HeadlessBackend(Rect screen = Rect::xywh(0, 0, 1024, 768));
+    explicit HeadlessBackend(Rect screen = Rect::xywh(0, 0, 1024, 768), int scale = 1);
     ~HeadlessBackend() override;
 
     bool headless() const override { return true; }
+    int scale() const override { return scale_; }
     std::unique_ptr<BackendWindow> createWindow(WindowKind kind, const Rect& screenBounds,
                                                 const std::string& title) override;
     bool pollEvent(InputEvent& event) override;
@@ -119,6 +120,7 @@ class HeadlessBackend : public Backend {
     void key(InputEvent::Type type, uint32_t window, Key k, unsigned mods);
 
     Rect screen_;
+    int scale_;
     int64_t now_ = 0;
     uint32_t nextId_ = 1;
     Point mouse_;

@@ -2,7 +2,9 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "platform/Error.h"
 #include "platform/PixelAllocator.h"
@@ -82,19 +84,23 @@ Point windowOrigin(Uint32 id) {
     return p;
 }
 
+Point toLayout(Point device, int scale) {
+    return {floorDiv(device.x, scale), floorDiv(device.y, scale)};
+}
+
 bool set(const char* variable) {
     const char* v = SDL_getenv(variable);
     return v && *v;
 }
 
-// The one place where SDL's events become the core's events.
-bool translate(const SDL_Event& ev, InputEvent& out) {
+// The one place where SDL's events become the core's events, their positions in layout units.
+bool translate(const SDL_Event& ev, int scale, InputEvent& out) {
     switch (ev.type) {
         case SDL_MOUSEMOTION:
             out.type = InputEvent::Type::MouseMove;
             out.window = ev.motion.windowID;
-            out.pos = {ev.motion.x, ev.motion.y};
-            out.global = windowOrigin(out.window) + out.pos;
+            out.pos = toLayout({ev.motion.x, ev.motion.y}, scale);
+            out.global = toLayout(windowOrigin(out.window) + Point{ev.motion.x, ev.motion.y}, scale);
             out.mods = translateMods(SDL_GetModState());
             return true;
         case SDL_MOUSEBUTTONDOWN:
@@ -102,8 +108,8 @@ bool translate(const SDL_Event& ev, InputEvent& out) {
             out.type = ev.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Type::MouseDown
                                                       : InputEvent::Type::MouseUp;
             out.window = ev.button.windowID;
-            out.pos = {ev.button.x, ev.button.y};
-            out.global = windowOrigin(out.window) + out.pos;
+            out.pos = toLayout({ev.button.x, ev.button.y}, scale);
+            out.global = toLayout(windowOrigin(out.window) + Point{ev.button.x, ev.button.y}, scale);
             out.button = translateButton(ev.button.button);
             out.clicks = ev.button.clicks;
             out.mods = translateMods(SDL_GetModState());
@@ -150,11 +156,11 @@ bool translate(const SDL_Event& ev, InputEvent& out) {
                     return true;
                 case SDL_WINDOWEVENT_MOVED:
                     out.type = InputEvent::Type::Moved;
-                    out.global = {ev.window.data1, ev.window.data2};
+                    out.global = toLayout({ev.window.data1, ev.window.data2}, scale);
                     return true;
                 case SDL_WINDOWEVENT_SIZE_CHANGED:
                     out.type = InputEvent::Type::Resized;
-                    out.size = {ev.window.data1, ev.window.data2};
+                    out.size = {ev.window.data1 / scale, ev.window.data2 / scale};
                     return true;
                 case SDL_WINDOWEVENT_MINIMIZED:
                     out.type = InputEvent::Type::Minimized;
@@ -170,11 +176,16 @@ bool translate(const SDL_Event& ev, InputEvent& out) {
     }
 }
 
-// A window of the desktop. Until it is first shown it is only the state the core gave it.
+// A window of the desktop. Until it is first shown it is only the state the core gave it, in
+// layout units; the desktop sees device pixels.
 class SdlWindow : public BackendWindow {
   public:
     SdlWindow(SdlBackend& backend, WindowKind kind, const Rect& bounds, std::string title)
-        : backend_(backend), kind_(kind), bounds_(bounds), title_(std::move(title)) {}
+        : backend_(backend),
+          scale_(backend.scale()),
+          kind_(kind),
+          bounds_(bounds),
+          title_(std::move(title)) {}
     ~SdlWindow() override {
         if (window_) SDL_DestroyWindow(window_);
     }
@@ -195,7 +206,9 @@ class SdlWindow : public BackendWindow {
         copyFrame(frame, s);
         std::vector<SDL_Rect> rects;
         rects.reserve(dirty.size());
-        for (const Rect& r : dirty) rects.push_back({r.left, r.top, r.width(), r.height()});
+        for (const Rect& r : dirty)
+            rects.push_back({r.left * scale_, r.top * scale_, r.width() * scale_,
+                             r.height() * scale_});
         if (rects.empty() || !shownOnce_)
             SDL_UpdateWindowSurface(window_);
         else
@@ -215,11 +228,11 @@ class SdlWindow : public BackendWindow {
         if (!window_) return bounds_.topLeft();
         Point p;
         SDL_GetWindowPosition(window_, &p.x, &p.y);
-        return p;
+        return toLayout(p, scale_);
     }
     void setPosition(Point p) override {
         bounds_ = Rect::xywh(p.x, p.y, bounds_.width(), bounds_.height());
-        if (window_) SDL_SetWindowPosition(window_, p.x, p.y);
+        if (window_) SDL_SetWindowPosition(window_, p.x * scale_, p.y * scale_);
     }
     void setSize(Size s) override {
         bounds_ =
@@ -227,12 +240,13 @@ class SdlWindow : public BackendWindow {
         if (!window_) return;
         int w = 0, h = 0;
         SDL_GetWindowSize(window_, &w, &h);
-        if (w != bounds_.width() || h != bounds_.height())
-            SDL_SetWindowSize(window_, bounds_.width(), bounds_.height());
+        if (w != bounds_.width() * scale_ || h != bounds_.height() * scale_)
+            SDL_SetWindowSize(window_, bounds_.width() * scale_, bounds_.height() * scale_);
     }
     void setMinimumSize(Size s) override {
         minimum_ = {std::max(s.width, 1), std::max(s.height, 1)};
-        if (window_) SDL_SetWindowMinimumSize(window_, minimum_.width, minimum_.height);
+        if (window_)
+            SDL_SetWindowMinimumSize(window_, minimum_.width * scale_, minimum_.height * scale_);
     }
     void minimize() override {
         if (window_) SDL_MinimizeWindow(window_);
@@ -246,7 +260,7 @@ class SdlWindow : public BackendWindow {
     }
     void setOwner(BackendWindow* owner) override { owner_ = dynamic_cast<SdlWindow*>(owner); }
     bool beginSystemMove(Point pressedAt) override {
-        return window_ && x11().beginManagerMove(pressedAt);
+        return window_ && x11().beginManagerMove({pressedAt.x * scale_, pressedAt.y * scale_});
     }
     void setCursor(Cursor c) override {
         if (window_) SDL_SetCursor(backend_.cursor(c));
@@ -273,11 +287,12 @@ class SdlWindow : public BackendWindow {
         if (kind_ == WindowKind::Popup) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
         if (kind_ == WindowKind::Tooltip) flags |= SDL_WINDOW_TOOLTIP | SDL_WINDOW_SKIP_TASKBAR;
         if (kind_ == WindowKind::Dialog) flags |= SDL_WINDOW_SKIP_TASKBAR;
-        window_ =
-            SDL_CreateWindow(title_.c_str(), bounds_.left, bounds_.top,
-                             std::max(bounds_.width(), 1), std::max(bounds_.height(), 1), flags);
+        window_ = SDL_CreateWindow(title_.c_str(), bounds_.left * scale_, bounds_.top * scale_,
+                                   std::max(bounds_.width(), 1) * scale_,
+                                   std::max(bounds_.height(), 1) * scale_, flags);
         if (!window_) throw Error(std::string("Cannot create a window: ") + SDL_GetError());
-        if (minimum_.width > 0) SDL_SetWindowMinimumSize(window_, minimum_.width, minimum_.height);
+        if (minimum_.width > 0)
+            SDL_SetWindowMinimumSize(window_, minimum_.width * scale_, minimum_.height * scale_);
         applyIcon();
         // Told before the window is mapped, as the window manager reads it then.
         if (owner_ && owner_->window_) x11().setOwner(owner_->x11(), kind_ == WindowKind::Dialog);
@@ -291,16 +306,16 @@ class SdlWindow : public BackendWindow {
     void applyIcon() {
         if (icon_.empty()) return;
         SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
-            const_cast<uint32_t*>(icon_.row(0)), icon_.width(), icon_.height(), 32,
-            icon_.width() * 4, SDL_PIXELFORMAT_ARGB8888);
+            const_cast<uint32_t*>(icon_.row(0)), icon_.deviceWidth(), icon_.deviceHeight(), 32,
+            icon_.deviceWidth() * 4, SDL_PIXELFORMAT_ARGB8888);
         if (!s) return;
         SDL_SetWindowIcon(window_, s);
         SDL_FreeSurface(s);
     }
 
     static void copyFrame(const Bitmap& frame, SDL_Surface* s) {
-        const int w = std::min(s->w, frame.width());
-        const int h = std::min(s->h, frame.height());
+        const int w = std::min(s->w, frame.deviceWidth());
+        const int h = std::min(s->h, frame.deviceHeight());
         SDL_LockSurface(s);
         if (s->format->format == SDL_PIXELFORMAT_RGB888 ||
             s->format->format == SDL_PIXELFORMAT_ARGB8888) {
@@ -308,13 +323,14 @@ class SdlWindow : public BackendWindow {
                 std::memcpy(static_cast<uint8_t*>(s->pixels) + static_cast<ptrdiff_t>(y) * s->pitch,
                             frame.row(y), sizeof(uint32_t) * w);
         } else {
-            SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_ARGB8888, frame.row(0), frame.width() * 4,
+            SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_ARGB8888, frame.row(0), frame.deviceWidth() * 4,
                               s->format->format, s->pixels, s->pitch);
         }
         SDL_UnlockSurface(s);
     }
 
     SdlBackend& backend_;
+    int scale_;
     WindowKind kind_;
     Rect bounds_;
     std::string title_;
@@ -329,7 +345,10 @@ class SdlWindow : public BackendWindow {
 
 }  // namespace
 
-SdlBackend::SdlBackend() {
+SdlBackend::SdlBackend(int scale) : scale_(std::clamp(scale, 1, 3)) {
+    // The pointer grows with the window, unless the desktop sets its size.
+    if (scale_ > 1 && !set("XCURSOR_SIZE"))
+        SDL_setenv("XCURSOR_SIZE", std::to_string(24 * scale_).c_str(), 1);
     // Without this SDL composes through software OpenGL: slower first frame, far more memory.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
@@ -364,7 +383,7 @@ bool SdlBackend::pollEvent(InputEvent& event) {
     SDL_Event ev;
     while (SDL_PollEvent(&ev)) {
         event = InputEvent{};
-        if (translate(ev, event)) return true;
+        if (translate(ev, scale_, event)) return true;
     }
     return false;
 }
@@ -383,7 +402,8 @@ int64_t SdlBackend::now() {
 Rect SdlBackend::workArea() {
     SDL_Rect r{0, 0, 1024, 768};
     if (SDL_GetDisplayUsableBounds(0, &r) != 0) SDL_GetDisplayBounds(0, &r);
-    return Rect::xywh(r.x, r.y, r.w, r.h);
+    const Point at = toLayout({r.x, r.y}, scale_);
+    return Rect::xywh(at.x, at.y, r.w / scale_, r.h / scale_);
 }
 
 Point SdlBackend::globalMouse() {
@@ -392,10 +412,10 @@ Point SdlBackend::globalMouse() {
     SDL_Window* w = SDL_GetMouseFocus();
     if (!w) w = SDL_GetKeyboardFocus();
     if (w)
-        if (const auto p = X11Window(w).pointer()) return *p;
+        if (const auto p = X11Window(w).pointer()) return toLayout(*p, scale_);
     Point p;
     SDL_GetGlobalMouseState(&p.x, &p.y);
-    return p;
+    return toLayout(p, scale_);
 }
 
 std::string SdlBackend::clipboardText() {

@@ -15,13 +15,14 @@ namespace lymn {
 // (boxes, hints, lists) cost the display nothing.
 class SdlBackend : public Backend {
   public:
-    // Raises NoDisplay when SDL cannot reach a display.
-    SdlBackend();
+    // Raises NoDisplay when SDL cannot reach a display. Windows are drawn at the scale (1 to 3).
+    explicit SdlBackend(int scale = 1);
     ~SdlBackend() override;
     SdlBackend(const SdlBackend&) = delete;
     SdlBackend& operator=(const SdlBackend&) = delete;
 
     bool headless() const override { return false; }
+    int scale() const override { return scale_; }
     std::unique_ptr<BackendWindow> createWindow(WindowKind kind, const Rect& screenBounds,
                                                 const std::string& title) override;
     bool pollEvent(InputEvent& event) override;
@@ -36,6 +37,7 @@ class SdlBackend : public Backend {
     void setTextInput(bool on);
 
   private:
+    int scale_;
     bool textInput_ = false;
     std::array<SDL_Cursor*, 8> cursors_{};
 };
