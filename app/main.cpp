@@ -1,18 +1,61 @@
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/Program.h"
 #include "app/StartupGlyphs.h"
 #include "platform/Error.h"
 #include "platform/Files.h"
+#include "platform/ScaleChoice.h"
 #include "platform/sdl/SdlBackend.h"
+#include "platform/sdl/XResources.h"
 
-int main(int, char** argv) {
+namespace {
+
+constexpr char kUsage[] = "usage: lymn-sim [--scale 1|2|3]\n";
+
+struct Options {
+    std::optional<std::string> scale;
+    bool help = false;
+    std::string error;
+};
+
+Options parse(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i < argc && o.error.empty(); ++i) {
+        const std::string a = argv[i];
+        if (a == "--scale")
+            o.scale = i + 1 < argc ? argv[++i] : "";
+        else if (a.rfind("--scale=", 0) == 0)
+            o.scale = a.substr(std::strlen("--scale="));
+        else if (a == "--help" || a == "-h")
+            o.help = true;
+        else
+            o.error = "lymn-sim: unknown argument \"" + a + "\"";
+    }
+    return o;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
+    const Options options = parse(argc, argv);
+    if (options.help || !options.error.empty()) {
+        if (!options.error.empty()) std::fprintf(stderr, "%s\n", options.error.c_str());
+        std::fputs(kUsage, options.help ? stdout : stderr);
+        return options.help ? 0 : 2;
+    }
+    const lymn::ScaleChoice scale = lymn::ScaleChoice::choose(
+        {options.scale, lymn::ScaleChoice::variable("LYMN_SCALE"),
+         lymn::ScaleChoice::variable("GDK_SCALE"),
+         [] { return lymn::XResources::value("Xft.dpi", "Xft.Dpi"); }});
+    if (!scale.warning.empty()) std::fprintf(stderr, "%s\n", scale.warning.c_str());
     try {
-        lymn::SdlBackend backend;
+        lymn::SdlBackend backend(scale.scale);
         // The first frame's glyphs come with the program; fonts are opened only for others.
         return lymn::runProgram(
             backend,

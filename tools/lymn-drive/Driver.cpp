@@ -66,8 +66,8 @@ Key keyOf(char32_t ch) {
 
 }  // namespace
 
-Driver::Driver(const std::filesystem::path& dir, std::ostream& out, std::ostream& err)
-    : out_(out), err_(err) {
+Driver::Driver(const std::filesystem::path& dir, std::ostream& out, std::ostream& err, int scale)
+    : backend_(Rect::xywh(0, 0, 1024, 768), scale), out_(out), err_(err) {
     program_ = std::make_unique<Program>(backend_, dir, [this](Application& app) {
         app.setBoxHandler([this](BoxKind kind, const std::string&, const std::string& text) {
             out_ << (kind == BoxKind::Error ? "error: " : "box: ") << text << "\n";
@@ -293,7 +293,7 @@ bool Driver::closed(const Line&) {
     return true;
 }
 
-// shot FILE: the window's picture as a PNG file.
+// shot FILE: the window's picture as a PNG file, at the window's scale.
 bool Driver::shot(const Line& line) {
     form().present();
     png::write(form().frame(), line.words[1]);

@@ -18,8 +18,10 @@ namespace lymn::tools {
 // line, printing every box it shows.
 class Driver {
   public:
-    // dir: the executable's folder and working directory of the program.
-    Driver(const std::filesystem::path& dir, std::ostream& out, std::ostream& err);
+    // dir: the executable's folder and working directory of the program; scale: that of its
+    // windows (1 to 3).
+    Driver(const std::filesystem::path& dir, std::ostream& out, std::ostream& err,
+           int scale = 1);
     ~Driver();
 
     // Runs every line of the script; the exit status: 0, or 2 at an unknown or malformed line.
