@@ -38,7 +38,7 @@ inline int exitStatus(pid_t pid, int ms) {
 
 // A virtual X server seen as a user's desktop: the program's windows, the mouse and keys.
 struct Session {
-    Session() : x(std::make_unique<Xvfb>()) {
+    explicit Session(Size screen = {1024, 768}) : x(std::make_unique<Xvfb>(screen)) {
         if (x->running()) xd = std::make_unique<XDisplay>(x->display());
     }
     bool ready() const { return x->running() && xd && xd->open(); }

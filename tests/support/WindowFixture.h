@@ -15,6 +15,8 @@ namespace lymn::test {
 // The real window, shown on the headless backend, with its user acting in window coordinates.
 class WindowFixture : public ::testing::Test {
   protected:
+    explicit WindowFixture(int scale = 1) : backend(Rect::xywh(0, 0, 1024, 768), scale) {}
+
     void SetUp() override {
         dir =
             std::filesystem::temp_directory_path() / ("lymn-window-" + std::to_string(::getpid()));
@@ -51,6 +53,14 @@ class WindowFixture : public ::testing::Test {
     SimulatedUser user{backend};
     std::unique_ptr<Program> program;
     std::vector<std::string> boxes;
+};
+
+// The same window drawn at the scale of the test's parameter: the layout's facts hold at every
+// scale, its pixel facts at the multiplied coordinates (what Bitmap::color reads).
+class ScaledWindowFixture : public WindowFixture, public ::testing::WithParamInterface<int> {
+  protected:
+    ScaledWindowFixture() : WindowFixture(GetParam()) {}
+    int scale() const { return GetParam(); }
 };
 
 }  // namespace lymn::test

@@ -46,6 +46,14 @@ XDisplay::~XDisplay() {
     if (display_) XCloseDisplay(dpy(display_));
 }
 
+void XDisplay::setResources(const std::string& resources) {
+    Display* d = dpy(display_);
+    XChangeProperty(d, DefaultRootWindow(d), XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(resources.data()),
+                    static_cast<int>(resources.size()));
+    XSync(d, False);
+}
+
 bool XDisplay::managerRuns() {
     Display* d = dpy(display_);
     const auto check = longs(d, DefaultRootWindow(d), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);

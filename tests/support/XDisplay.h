@@ -29,6 +29,8 @@ class XDisplay {
     Rect bounds(unsigned long window);
     // Asks the window to close as a window manager does (WM_DELETE_WINDOW).
     void requestClose(unsigned long window);
+    // Sets the desktop's X resources (what xrdb loads), e.g. "Xft.dpi:\t192\n".
+    void setResources(const std::string& resources);
     // From now on, notes the client messages sent to the root window (what programs ask the
     // window manager); how many named message_type were sent about the window since.
     void watchRoot();

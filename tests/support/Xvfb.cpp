@@ -68,7 +68,9 @@ bool Xvfb::installed() {
            std::filesystem::exists("/usr/bin/xdpyinfo");
 }
 
-Xvfb::Xvfb() {
+Xvfb::Xvfb(Size screen) {
+    const std::string geometry =
+        std::to_string(screen.width) + "x" + std::to_string(screen.height) + "x24";
     for (int n = 90 + static_cast<int>(::getpid() % 50); n < 400; ++n) {
         if (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(n)) ||
             std::filesystem::exists("/tmp/.X" + std::to_string(n) + "-lock"))
@@ -76,7 +78,7 @@ Xvfb::Xvfb() {
         display_ = ":" + std::to_string(n);
         // -noreset: a server that resets when its last client leaves refuses the next one a moment.
         pid_ =
-            start({"Xvfb", display_, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"},
+            start({"Xvfb", display_, "-screen", "0", geometry, "-nolisten", "tcp", "-noreset"},
                   environmentWith(display_), "", -1);
         if (pid_ <= 0) return;
         for (int i = 0; i < 100; ++i) {

@@ -15,7 +15,8 @@ namespace lymn::test {
 class Xvfb {
   public:
     static bool installed();
-    Xvfb();  // starts a server on a free display number
+    // Starts a server on a free display number, its screen of this size.
+    explicit Xvfb(Size screen = {1024, 768});
     ~Xvfb();
     bool running() const { return pid_ > 0; }
     const std::string& display() const { return display_; }
