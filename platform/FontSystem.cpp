@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <set>
 #include <unordered_map>
 #include <vector>
@@ -372,7 +373,29 @@ struct FontSystem::Impl {
             // Nothing renders it: draw it as a box-less blank of half the height.
             g.advance = std::max(1, height * scale / 2);
         }
+        if (scale > 1) alignTo(g, glyph(chain, height, bold, ch), scale);
         return glyphs.emplace(key, std::move(g)).first->second;
+    }
+
+    // The horizontal centre of a glyph's ink from the pen, weighted by coverage; none for a blank.
+    static std::optional<double> inkCentre(const Glyph& g) {
+        double sum = 0, weighted = 0;
+        for (int y = 0; y < g.height; ++y)
+            for (int x = 0; x < g.width; ++x) {
+                const double c = g.coverage[static_cast<size_t>(y) * g.width + x];
+                sum += c;
+                weighted += c * (x + 0.5);
+            }
+        if (sum == 0) return std::nullopt;
+        return g.left + weighted / sum;
+    }
+
+    // A glyph drawn above scale 1 takes the place of the glyph of scale 1: its advance multiplied
+    // and its ink centred where that glyph's ink is, so that text keeps its layout and extent.
+    static void alignTo(Glyph& big, const Glyph& one, int scale) {
+        big.advance = one.advance * scale;
+        const auto c1 = inkCentre(one), cn = inkCentre(big);
+        if (c1 && cn) big.left += static_cast<int>(std::lround(*c1 * scale - *cn));
     }
 
     // The font files behind the cache: those seeded from and those opened since.
@@ -447,8 +470,6 @@ void FontSystem::drawText(Bitmap& target, const Rect& clip, int x, int y, const 
     int pen = x;
     for (char32_t ch : utf8Decode(text)) {
         const Glyph& g = impl_->glyph(chain, font.height, font.bold, ch, scale);
-        const int advance =
-            scale == 1 ? g.advance : impl_->glyph(chain, font.height, font.bold, ch).advance * scale;
         const int gx = pen + g.left;
         const int gy = baseline - g.top;
         const Rect box = Rect::xywh(gx, gy, g.width, g.height).intersected(c);
@@ -465,7 +486,7 @@ void FontSystem::drawText(Bitmap& target, const Rect& clip, int x, int y, const 
                 }
             }
         }
-        pen += advance;
+        pen += g.advance;
         if (pen > c.right) break;
     }
 }

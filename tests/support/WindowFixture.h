@@ -20,17 +20,24 @@ class WindowFixture : public ::testing::Test {
     void SetUp() override {
         dir =
             std::filesystem::temp_directory_path() / ("lymn-window-" + std::to_string(::getpid()));
+        program = startProgram(backend, dir, boxes);
+    }
+    // The program shown in a new folder dir with the shipped data file; its boxes are kept.
+    static std::unique_ptr<Program> startProgram(HeadlessBackend& backend,
+                                                 const std::filesystem::path& dir,
+                                                 std::vector<std::string>& boxes) {
         std::filesystem::create_directories(dir);
         std::filesystem::copy_file(std::filesystem::path(LYMN_BINARY_DIR) / "lymn.mdb",
                                    dir / "lymn.mdb",
                                    std::filesystem::copy_options::overwrite_existing);
         std::filesystem::remove(dir / "lymn.db");
-        program = std::make_unique<Program>(backend, dir, [this](Application& app) {
-            app.setBoxHandler([this](BoxKind, const std::string&, const std::string& text) {
+        auto program = std::make_unique<Program>(backend, dir, [&boxes](Application& app) {
+            app.setBoxHandler([&boxes](BoxKind, const std::string&, const std::string& text) {
                 boxes.push_back(text);
             });
         });
         program->show();
+        return program;
     }
     void TearDown() override {
         program.reset();
