@@ -49,10 +49,10 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, options.help ? stdout : stderr);
         return options.help ? 0 : 2;
     }
-    const lymn::ScaleChoice scale = lymn::ScaleChoice::choose(
-        {options.scale, lymn::ScaleChoice::variable("LYMN_SCALE"),
-         lymn::ScaleChoice::variable("GDK_SCALE"),
-         [] { return lymn::XResources::value("Xft.dpi", "Xft.Dpi"); }});
+    const lymn::ScaleChoice scale =
+        lymn::ScaleChoice::choose({options.scale, lymn::ScaleChoice::variable("LYMN_SCALE"),
+                                   lymn::ScaleChoice::variable("GDK_SCALE"),
+                                   [] { return lymn::XResources::value("Xft.dpi", "Xft.Dpi"); }});
     if (!scale.warning.empty()) std::fprintf(stderr, "%s\n", scale.warning.c_str());
     try {
         lymn::SdlBackend backend(scale.scale);

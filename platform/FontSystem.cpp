@@ -312,8 +312,7 @@ struct FontSystem::Impl {
         FT_Face face = f.face;
         const FT_UInt index = FT_Get_Char_Index(face, ch);
         if (index == 0) return false;
-        const int strike =
-            f.render == Render::Strikes && scale == 1 ? strikeFor(face, height) : -1;
+        const int strike = f.render == Render::Strikes && scale == 1 ? strikeFor(face, height) : -1;
         height *= scale;
         FT_Int32 flags = FT_LOAD_DEFAULT;
         if (strike >= 0) {
@@ -326,7 +325,8 @@ struct FontSystem::Impl {
         FT_GlyphSlot slot = face->glyph;
         const bool outline = slot->format == FT_GLYPH_FORMAT_OUTLINE;
         const bool synthBold = bold && !boldFromFile;
-        if (outline && synthBold && strike < 0) FT_Outline_EmboldenXY(&slot->outline, 48 * scale, 0);
+        if (outline && synthBold && strike < 0)
+            FT_Outline_EmboldenXY(&slot->outline, 48 * scale, 0);
         if (outline && FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return false;
         const FT_Bitmap& bm = slot->bitmap;
         g.left = slot->bitmap_left;
@@ -425,9 +425,8 @@ struct FontSystem::Impl {
             if (g.face >= 0) keys.push_back(key);
         std::sort(keys.begin(), keys.end());
         for (uint64_t key : keys)
-            out.glyphs.push_back(
-                {keyChain(key), keyHeight(key), keyBold(key), keyScale(key), keyChar(key),
-                 glyphs.at(key)});
+            out.glyphs.push_back({keyChain(key), keyHeight(key), keyBold(key), keyScale(key),
+                                  keyChar(key), glyphs.at(key)});
         return out;
     }
 

@@ -47,8 +47,9 @@ bool readGlyph(ByteReader& r, size_t chains, GlyphSeed::Glyph& e) {
     g.face = r.i32();
     const size_t size = static_cast<size_t>(g.width) * g.height;
     const auto coverage = r.raw(size);
-    if (!r.ok() || static_cast<size_t>(e.chain) >= chains || e.height > kMaxHeight ||
-        e.scale < 1 || e.scale > kMaxScale || e.ch > 0x10FFFF || g.face < 0 || g.face > 255 || coverage.size() != size)
+    if (!r.ok() || static_cast<size_t>(e.chain) >= chains || e.height > kMaxHeight || e.scale < 1 ||
+        e.scale > kMaxScale || e.ch > 0x10FFFF || g.face < 0 || g.face > 255 ||
+        coverage.size() != size)
         return false;
     g.coverage.assign(coverage.begin(), coverage.end());
     return true;

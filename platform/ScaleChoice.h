@@ -15,9 +15,9 @@ struct ScaleChoice {
     std::string warning;  // empty when the value was good or none was given
 
     struct Sources {
-        std::optional<std::string> option;      // --scale N
-        std::optional<std::string> lymnScale;   // LYMN_SCALE
-        std::optional<std::string> gdkScale;    // GDK_SCALE
+        std::optional<std::string> option;                   // --scale N
+        std::optional<std::string> lymnScale;                // LYMN_SCALE
+        std::optional<std::string> gdkScale;                 // GDK_SCALE
         std::function<std::optional<std::string>()> xftDpi;  // asked only when needed
     };
     static ScaleChoice choose(const Sources& sources);

@@ -100,7 +100,8 @@ bool translate(const SDL_Event& ev, int scale, InputEvent& out) {
             out.type = InputEvent::Type::MouseMove;
             out.window = ev.motion.windowID;
             out.pos = toLayout({ev.motion.x, ev.motion.y}, scale);
-            out.global = toLayout(windowOrigin(out.window) + Point{ev.motion.x, ev.motion.y}, scale);
+            out.global =
+                toLayout(windowOrigin(out.window) + Point{ev.motion.x, ev.motion.y}, scale);
             out.mods = translateMods(SDL_GetModState());
             return true;
         case SDL_MOUSEBUTTONDOWN:
@@ -109,7 +110,8 @@ bool translate(const SDL_Event& ev, int scale, InputEvent& out) {
                                                       : InputEvent::Type::MouseUp;
             out.window = ev.button.windowID;
             out.pos = toLayout({ev.button.x, ev.button.y}, scale);
-            out.global = toLayout(windowOrigin(out.window) + Point{ev.button.x, ev.button.y}, scale);
+            out.global =
+                toLayout(windowOrigin(out.window) + Point{ev.button.x, ev.button.y}, scale);
             out.button = translateButton(ev.button.button);
             out.clicks = ev.button.clicks;
             out.mods = translateMods(SDL_GetModState());
@@ -207,8 +209,8 @@ class SdlWindow : public BackendWindow {
         std::vector<SDL_Rect> rects;
         rects.reserve(dirty.size());
         for (const Rect& r : dirty)
-            rects.push_back({r.left * scale_, r.top * scale_, r.width() * scale_,
-                             r.height() * scale_});
+            rects.push_back(
+                {r.left * scale_, r.top * scale_, r.width() * scale_, r.height() * scale_});
         if (rects.empty() || !shownOnce_)
             SDL_UpdateWindowSurface(window_);
         else

@@ -16,7 +16,7 @@ std::optional<std::string> XResources::value(const char* name, const char* class
     if (!resources) return std::nullopt;
     XrmInitialize();
     std::unique_ptr<_XrmHashBucketRec, void (*)(XrmDatabase)> db(XrmGetStringDatabase(resources),
-                                                                  XrmDestroyDatabase);
+                                                                 XrmDestroyDatabase);
     if (!db) return std::nullopt;
     char* type = nullptr;
     XrmValue v{};

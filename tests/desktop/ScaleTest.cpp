@@ -64,9 +64,9 @@ class DesktopScale : public ::testing::TestWithParam<bool> {
         const unsigned long w = session->windows().front();
         const bool drawn = waitFor([&] {
             const Rect b = xd->bounds(w);
-            return !b.empty() && test::allColor(x->screenshot(), Rect::xywh(b.left, b.top + 40, 1,
-                                                                            b.height() - 40),
-                                                kBorder);
+            return !b.empty() &&
+                   test::allColor(x->screenshot(),
+                                  Rect::xywh(b.left, b.top + 40, 1, b.height() - 40), kBorder);
         });
         return drawn ? w : 0;
     }
@@ -95,8 +95,8 @@ TEST_P(DesktopScale, AtScale2TheWindowIsTwiceAsLargeCrispAndEveryClickActsAsAtSc
     EXPECT_TRUE(test::allColor(shot, Rect::xywh(b.left, b.bottom - 2, 880, 2), kBorder));
     EXPECT_NE(shot.color(b.left + 2, b.top + 600), kBorder);
     // The screenshot button, clicked at its device pixels, saves the window at its scale.
-    session->clickAt(b.topLeft() + Point{test::kScreenshotButton.x * 2 + 1,
-                                         test::kScreenshotButton.y * 2 + 1});
+    session->clickAt(b.topLeft() +
+                     Point{test::kScreenshotButton.x * 2 + 1, test::kScreenshotButton.y * 2 + 1});
     const unsigned long box = session->boxBeside(main);
     ASSERT_NE(box, 0u) << "no box came";
     // The box is drawn at the same scale: its border too is two pixels wide.

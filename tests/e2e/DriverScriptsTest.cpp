@@ -27,7 +27,7 @@ struct Result {
     int status = -1;
 };
 
-Result runDriver(const fs::path& script) {
+Result runDriver(const fs::path& script, const std::vector<std::string>& args = {}) {
     const fs::path outFile =
         fs::temp_directory_path() / ("lymn-e2e-" + std::to_string(::getpid()) + ".out");
     posix_spawn_file_actions_t actions;
@@ -36,7 +36,10 @@ Result runDriver(const fs::path& script) {
     posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
     std::string exe = std::string(LYMN_BINARY_DIR) + "/lymn-drive";
-    std::vector<char*> argv{exe.data(), nullptr};
+    std::vector<std::string> words = args;
+    std::vector<char*> argv{exe.data()};
+    for (std::string& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
     pid_t pid = 0;
     Result r;
     if (posix_spawn(&pid, exe.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
@@ -73,5 +76,49 @@ INSTANTIATE_TEST_SUITE_P(Scripts, DriverScript, ::testing::ValuesIn(scripts()),
                          [](const ::testing::TestParamInfo<std::string>& param) {
                              return param.param;
                          });
+
+// The windows drawn at 2 and 3 times the density behave exactly as at scale 1: every script,
+// clicks included, prints the same.
+TEST(DriverScripts, EveryScriptPrintsTheSameAtEveryScale) {
+    for (const std::string& name : scripts()) {
+        const fs::path base = fs::path(LYMN_SOURCE_DIR) / "tests/e2e" / name;
+        const Result one = runDriver(base.string() + ".drive");
+        for (const char* scale : {"2", "3"}) {
+            SCOPED_TRACE(name + " at scale " + scale);
+            const Result r = runDriver(base.string() + ".drive", {"--scale", scale});
+            EXPECT_EQ(r.status, one.status);
+            EXPECT_EQ(r.out, one.out);
+        }
+    }
+}
+
+// The width and height of a PNG file, from its header.
+std::pair<uint32_t, uint32_t> pngSize(const std::string& bytes) {
+    auto be32 = [&](size_t at) {
+        uint32_t v = 0;
+        for (size_t i = 0; i < 4; ++i) v = (v << 8) | static_cast<uint8_t>(bytes.at(at + i));
+        return v;
+    };
+    return {be32(16), be32(20)};
+}
+
+TEST(DriverScripts, ShotWritesTheWindowAtItsScaleAndABadScaleIsRefused) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("lymn-e2e-shot-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const fs::path script = dir / "shot.drive";
+    for (int scale = 1; scale <= 3; ++scale) {
+        const fs::path png = dir / ("window-" + std::to_string(scale) + ".png");
+        std::ofstream(script) << "shot " << png.string() << "\n";
+        const Result r = runDriver(script, {"--scale", std::to_string(scale)});
+        EXPECT_EQ(r.status, 0);
+        const auto size = pngSize(readFile(png));
+        EXPECT_EQ(size.first, 440u * scale);
+        EXPECT_EQ(size.second, 535u * scale);
+    }
+    for (const char* bad : {"0", "4", "abc"})
+        EXPECT_EQ(runDriver(script, {"--scale", bad}).status, 2);
+    fs::remove_all(dir);
+}
 
 }  // namespace

@@ -77,9 +77,8 @@ Xvfb::Xvfb(Size screen) {
             continue;
         display_ = ":" + std::to_string(n);
         // -noreset: a server that resets when its last client leaves refuses the next one a moment.
-        pid_ =
-            start({"Xvfb", display_, "-screen", "0", geometry, "-nolisten", "tcp", "-noreset"},
-                  environmentWith(display_), "", -1);
+        pid_ = start({"Xvfb", display_, "-screen", "0", geometry, "-nolisten", "tcp", "-noreset"},
+                     environmentWith(display_), "", -1);
         if (pid_ <= 0) return;
         for (int i = 0; i < 100; ++i) {
             // The socket appears before the server takes clients: wait until it answers.

@@ -20,8 +20,7 @@ class Driver {
   public:
     // dir: the executable's folder and working directory of the program; scale: that of its
     // windows (1 to 3).
-    Driver(const std::filesystem::path& dir, std::ostream& out, std::ostream& err,
-           int scale = 1);
+    Driver(const std::filesystem::path& dir, std::ostream& out, std::ostream& err, int scale = 1);
     ~Driver();
 
     // Runs every line of the script; the exit status: 0, or 2 at an unknown or malformed line.
