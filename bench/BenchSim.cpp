@@ -14,12 +14,12 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Running {
-    Running() {
+    explicit Running(int scale = 1) {
         dir = fs::temp_directory_path() / ("lymn-bench-sim-" + std::to_string(::getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir);
         fs::copy_file(fs::path(LYMN_BINARY_DIR) / "lymn.mdb", dir / "lymn.mdb");
-        driver = std::make_unique<lymn::tools::Driver>(dir, out, out);
+        driver = std::make_unique<lymn::tools::Driver>(dir, out, out, scale);
         driver->run("pick zy 5");
         driver->run("pick js 11");
         driver->run("level 50");
@@ -34,9 +34,9 @@ struct Running {
 };
 
 // Changes of the level text as typing makes them, with the recomputation they run, and
-// optionally the repaint of what changed.
-void typedLevelChanges(benchmark::State& state, bool repaint) {
-    Running r;
+// optionally the repaint of what changed at a scale.
+void typedLevelChanges(benchmark::State& state, bool repaint, int scale = 1) {
+    Running r(scale);
     auto& inner = r.driver->form().controls().EdtRank->innerEdit();
     int i = 0;
     for (auto _ : state) {
@@ -52,9 +52,9 @@ void BM_TypedLevelChange(benchmark::State& state) {
 BENCHMARK(BM_TypedLevelChange)->Unit(benchmark::kMicrosecond);
 
 void BM_TypedLevelChangeWithRepaint(benchmark::State& state) {
-    typedLevelChanges(state, true);
+    typedLevelChanges(state, true, static_cast<int>(state.range(0)));
 }
-BENCHMARK(BM_TypedLevelChangeWithRepaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TypedLevelChangeWithRepaint)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // A picker selection: the handler, the query and the loading of the row.
 void BM_PickerSelection(benchmark::State& state) {

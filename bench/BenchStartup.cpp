@@ -29,20 +29,23 @@ void quiet(lymn::Application& app) {
     app.setBoxHandler([](lymn::BoxKind, const std::string&, const std::string&) {});
 }
 
-// From the program entry to the first frame composed and presented.
+const lymn::Rect kScreen = lymn::Rect::xywh(0, 0, 1024, 768);
+
+// From the program entry to the first frame composed and presented, at the scale of the
+// argument.
 void BM_StartupToFirstFrame(benchmark::State& state) {
     for (auto _ : state) {
-        lymn::HeadlessBackend backend;
+        lymn::HeadlessBackend backend(kScreen, static_cast<int>(state.range(0)));
         lymn::Program program(backend, folder(), quiet);
         program.show();
         benchmark::DoNotOptimize(program.form()->frame().pixel(0, 0));
     }
 }
-BENCHMARK(BM_StartupToFirstFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartupToFirstFrame)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
-// Composing the whole 440 x 535 window.
+// Composing the whole 440 x 535 window, at the scale of the argument.
 void BM_ComposeWholeWindow(benchmark::State& state) {
-    lymn::HeadlessBackend backend;
+    lymn::HeadlessBackend backend(kScreen, static_cast<int>(state.range(0)));
     lymn::Program program(backend, folder(), quiet);
     program.show();
     lymn::TFormLy& form = *program.form();
@@ -51,7 +54,7 @@ void BM_ComposeWholeWindow(benchmark::State& state) {
         form.present();
     }
 }
-BENCHMARK(BM_ComposeWholeWindow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ComposeWholeWindow)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 // One click of the screenshot button's handler: the logo shown, the window composed, the
 // JPEG written beside the executable, the logo hidden again.

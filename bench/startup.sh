@@ -20,7 +20,8 @@ cp "$build/lymn-sim" "$folder/static/bin/"
 cp "$build/lymn.mdb" "$folder/static/share/lymn-sim/"
 export HOME="$folder/home"
 unset XDG_DATA_HOME XDG_CONFIG_HOME
-watch() { xvfb-run -a -s '-screen 0 1024x768x24' "$build/bench/xwatch" "$@"; }
+screen='1024x768x24'
+watch() { xvfb-run -a -s "-screen 0 $screen" "$build/bench/xwatch" "$@"; }
 # One start, not measured, copies the installed data into the home, as a user's first start does.
 watch --runs 1 --settle 200 -- "$folder/installed/bin/lymn-sim" >/dev/null
 test -f "$HOME/.local/share/lymn-sim/lymn.db" || {
@@ -40,3 +41,9 @@ watch --runs 1 --settle 200 -- "$folder/static/bin/lymn-sim" >/dev/null
 # Portable on both sides of it, so that neither has the place after the other alone.
 watch --runs "$runs" --settle 200 -- "$folder/portable/lymn-sim" \
     -- "$folder/static/bin/lymn-sim" -- "$folder/portable/lymn-sim" | grep -E '^(median|ratio)'
+# At twice the density: the portable program at scale 2 against the bare program opening a
+# window of the same 880 x 1070 pixels, on a screen that holds it.
+echo "# scale 2: the portable folder's program against the bare program at 880 x 1070"
+screen='1920x1200x24'
+watch --runs "$runs" --settle 200 -- "$PWD/$build/bench/bare-sdl" 880 1070 \
+    -- "$folder/portable/lymn-sim" --scale 2 | grep -E '^(median|ratio)'

@@ -165,16 +165,22 @@ void Canvas::stretch(const Bitmap& src, const Rect& from, const Rect& to, const 
     const Rect f{from.left * ss, from.top * ss, from.right * ss, from.bottom * ss};
     const Rect full = toTarget(to);
     const Rect t = full.intersected(state_.clip);
+    if (t.empty()) return;
+    // The source column of each target column, worked out once: -1 where there is none.
+    std::vector<int> columns(static_cast<size_t>(t.width()));
+    for (int x = t.left; x < t.right; ++x) {
+        const int sx = f.left + mapStretch(x - full.left, f.width(), full.width());
+        columns[static_cast<size_t>(x - t.left)] = sx >= 0 && sx < src.deviceWidth() ? sx : -1;
+    }
     for (int y = t.top; y < t.bottom; ++y) {
         const int sy = f.top + mapStretch(y - full.top, f.height(), full.height());
         if (sy < 0 || sy >= src.deviceHeight()) continue;
         const uint32_t* s = src.row(sy);
-        uint32_t* d = target_.row(y);
-        for (int x = t.left; x < t.right; ++x) {
-            const int sx = f.left + mapStretch(x - full.left, f.width(), full.width());
-            if (sx < 0 || sx >= src.deviceWidth()) continue;
-            const uint32_t p = s[sx];
-            if (!key || (p & 0xFFFFFFu) != key->hex()) d[x] = p | 0xFF000000u;
+        uint32_t* d = target_.row(y) + t.left;
+        for (size_t i = 0; i < columns.size(); ++i) {
+            if (columns[i] < 0) continue;
+            const uint32_t p = s[columns[i]];
+            if (!key || (p & 0xFFFFFFu) != key->hex()) d[i] = p | 0xFF000000u;
         }
     }
 }
