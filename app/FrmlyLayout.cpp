@@ -111,13 +111,13 @@ void fillPointGroup(TFlatGroupBox& group, const PointGroup& g) {
         auto& up = group.add<TFlatButton>();
         up.setName(r.up);
         up.setBounds(146, r.buttonY, 23, 12);
-        up.setGlyph(upGlyph());
+        up.setGlyph(upGlyph(group.scale()));
         up.setTabOrder(tab++);
         up.onClick = r.upClick;
         auto& down = group.add<TFlatButton>();
         down.setName(r.down);
         down.setBounds(146, r.buttonY + 11, 23, 12);
-        down.setGlyph(downGlyph());
+        down.setGlyph(downGlyph(group.scale()));
         down.setTabOrder(tab++);
         down.onClick = r.downClick;
     }
@@ -168,7 +168,7 @@ void TFormLy::CreateLayout() {
         s.setWidth(width);
         s.setAutoSize(autoSize);
         s.setStretch(align == TSkinTitleBarAlign::skinClient);
-        LoadThemeBitmap(picture, pictureName);
+        LoadThemeBitmap(picture, pictureName, scale());
         s.setPicture(picture);
     };
     section("PINSTRIPE_TITLE_LEFT", TSkinTitleBarAlign::skinLeft, 48, true);
@@ -188,7 +188,7 @@ void TFormLy::CreateLayout() {
     pages.setColor(Color::rgb(0xE7E7E7));
     pages.setTabFont(sans());
     pages.setPageNames({"One", "skinTabSheet2"});
-    const auto background = std::make_shared<const Bitmap>(pageBackground());
+    const auto background = std::make_shared<const Bitmap>(pageBackground(scale()));
     auto makePage = [&](const char* pageName, const char* caption,
                         const char* panelName) -> TSkinImagePanel& {
         auto& page = pages.add<TSkinTabSheet>();
@@ -211,8 +211,8 @@ void TFormLy::CreateLayout() {
 
 void TFormLy::CreateCharacterPage(Control& panel) {
     sim::CharacterControls& c = controls_;
-    loadImageList(imageList1_, "IMAGELIST1", 21);
-    loadImageList(imageList2_, "IMAGELIST2", 9);
+    loadImageList(imageList1_, "IMAGELIST1", 21, scale());
+    loadImageList(imageList2_, "IMAGELIST2", 9, scale());
     auto& js = panel.add<TFlatImageComboBox>();
     js.setName("ImageBoxJs");
     js.setBounds(30, 25, 185, 34);
@@ -327,7 +327,7 @@ void TFormLy::addLogo(Control& parent, const char* name, int x, int y) {
     auto& logo = parent.add<TImage>();
     logo.setName(name);
     logo.setBounds(x, y, 160, 60);
-    logo.setPicture(communityLogo());
+    logo.setPicture(communityLogo(scale()));
     logo.setCursor(Cursor::Hand);
     logo.setHint(kLogoHint);
     logo.setShowHint(true);

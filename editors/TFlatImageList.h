@@ -11,7 +11,8 @@ namespace lymn {
 
 // A list of pictures of one size. Each picture is kept as its stored form: a 4-byte
 // little-endian length followed by a bitmap file of that length (32 bits per pixel, rows
-// bottom-up, blue-green-red-alpha).
+// bottom-up, blue-green-red-alpha). The size is in layout units; the pictures have the list's
+// scale, so a stored bitmap file has scale x scale pixels a unit.
 class TFlatImageList {
   public:
     TFlatImageList(int width = 32, int height = 32) : width_(width), height_(height) {}
@@ -19,12 +20,18 @@ class TFlatImageList {
     int Width() const { return width_; }
     int Height() const { return height_; }
     int count() const { return static_cast<int>(data_.size()); }
+    int scale() const { return scale_; }
+    // The scale of the pictures to come; raises an Error for a list that holds pictures at
+    // another scale.
+    void setScale(int scale);
 
     // A picture's stored form: a 4-byte length, then the bitmap file.
     static std::vector<uint8_t> storedForm(std::span<const uint8_t> bmp);
-    // Adds a picture (cut or padded to the list's size); returns its index.
+    // Adds a picture (cut or padded to the list's size, taken to its scale pixel by nearest
+    // pixel); returns its index.
     int add(const Bitmap& picture);
-    // Adds a picture from its stored form; raises an Error when it is not one.
+    // Adds a picture from its stored form; raises an Error when it is not one, or not of the
+    // list's size at its scale.
     int addStored(std::span<const uint8_t> data);
     // The same, keeping the given bytes rather than a copy.
     int addStored(std::vector<uint8_t>&& data);
@@ -39,6 +46,7 @@ class TFlatImageList {
   private:
     int width_;
     int height_;
+    int scale_ = 1;
     std::vector<std::vector<uint8_t>> data_;
     std::vector<Bitmap> pictures_;
 };

@@ -10,11 +10,11 @@ namespace lymn {
 
 namespace {
 
-Bitmap decode(const std::string& name) {
+Bitmap decode(const std::string& name, int scale) {
     // A picture that cannot be loaded is a blank 74 x 21 one; nothing is reported.
     Bitmap b;
     if (!name.empty() && hasThemeBitmap(name))
-        LoadThemeBitmap(b, name);
+        LoadThemeBitmap(b, name, scale);
     else
         b = Bitmap(74, 21, colors::black);
     return b;
@@ -23,7 +23,7 @@ Bitmap decode(const std::string& name) {
 }  // namespace
 
 TSkinButton::TSkinButton(Control* parent) : TSkinCustomButton(parent) {
-    for (Bitmap& p : pictures_) p = decode({});
+    for (Bitmap& p : pictures_) p = decode({}, 1);
     setUIStyle(GetSkinFormStyle(form()));
 }
 
@@ -38,7 +38,7 @@ void TSkinButton::setPicture(Picture which, const std::string& name) {
     // The decoded picture is kept as long as its name stays.
     if (name == names_[which]) return;
     names_[which] = name;
-    pictures_[which] = decode(name);
+    pictures_[which] = decode(name, scale());
 }
 
 void TSkinButton::setUIStyle(TSkinUIStyle s) {

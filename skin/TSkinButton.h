@@ -27,6 +27,7 @@ class TSkinButton : public TSkinCustomButton {
 
     // The picture of the current state: disabled and normal show the normal one.
     std::string statePicture() const;
+    const Bitmap& statePictureBitmap() const { return pictures_[statePictureIndex()]; }
 
     bool canResize(Rect& newBounds) override;
     void paint(Canvas& canvas) override;

@@ -117,9 +117,9 @@ void TSkinForm::PaintFormBorder(Canvas& c) {
 void TSkinForm::loadPattern() {
     // Pinstripe and Pearl fill the body with a pattern, the other styles with the colour.
     if (style_ == TSkinUIStyle::Pinstripe)
-        LoadThemeBitmap(pattern_, "PINSTRIPE_FORM_BACKGROUND");
+        LoadThemeBitmap(pattern_, "PINSTRIPE_FORM_BACKGROUND", scale());
     else if (style_ == TSkinUIStyle::Pearl)
-        LoadThemeBitmap(pattern_, "PEARL_FORM_BACKGROUND");
+        LoadThemeBitmap(pattern_, "PEARL_FORM_BACKGROUND", scale());
     else
         pattern_ = Bitmap();
 }

@@ -35,6 +35,8 @@ class TSkinForm : public Control {
     Color MenuBarColor;
     int MenuBarHeight = 22;
     TSkinTitleBar& TitleBar() { return *titleBar_; }
+    // The style's body pattern (Pinstripe and Pearl); empty for a body in the colour.
+    const Bitmap& pattern() const { return pattern_; }
     // The frame's own size; setting it sizes the form around it.
     void SetWidth(int w);
     void SetHeight(int h);

@@ -25,9 +25,9 @@ void TSkinTabControlTopPanel::setUIStyle(TSkinUIStyle s) {
     if (active.empty()) {
         active_ = inactive_ = line_ = Bitmap();
     } else {
-        LoadThemeBitmap(active_, active);
-        LoadThemeBitmap(inactive_, GetThemeString(s, theme::TabInactive));
-        LoadThemeBitmap(line_, GetThemeString(s, theme::TabLine));
+        LoadThemeBitmap(active_, active, scale());
+        LoadThemeBitmap(inactive_, GetThemeString(s, theme::TabInactive), scale());
+        LoadThemeBitmap(line_, GetThemeString(s, theme::TabLine), scale());
         tabHeight_ = active_.height();
     }
     setHeight(GetThemeInt(s, theme::TabStripHeight));

@@ -35,6 +35,8 @@ class TSkinTabControlTopPanel : public Control {
     // The drawn width of tab i (-1: not drawn yet, 0: hidden), as of the last paint.
     int tabWidth(int i) const;
     int tabHeight() const { return tabHeight_; }
+    const Bitmap& tabPicture(bool active) const { return active ? active_ : inactive_; }
+    const Bitmap& linePicture() const { return line_; }
     // A tab's rectangle in strip coordinates, from the recorded widths.
     Rect tabRect(int i) const;
 

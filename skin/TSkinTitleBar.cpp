@@ -42,7 +42,7 @@ TSkinTitleBar::TSkinTitleBar(Control* parent)
           [this](const std::string& m) {
               if (Application* a = application()) a->errorBox(m);
           },
-          [this] { placeButtons(); }) {
+          [this] { placeButtons(); }, [this] { return scale(); }) {
     setBounds(0, 0, 185, 30);
     setAlign(Align::Top);
     setFont({"Tahoma", 11, true, colors::white});
@@ -62,16 +62,16 @@ void TSkinTitleBar::setUIStyle(TSkinUIStyle s) {
     Bitmap picture;
     TSkinTitleBarSection& left = sections_.add();
     left.setAutoSize(true);
-    LoadThemeBitmap(picture, GetThemeString(s, theme::TitleLeft));
+    LoadThemeBitmap(picture, GetThemeString(s, theme::TitleLeft), scale());
     left.setPicture(picture);
     TSkinTitleBarSection& right = sections_.add();
     right.setAutoSize(true);
     sections_.setAlign(right, TSkinTitleBarAlign::skinRight);
-    LoadThemeBitmap(picture, GetThemeString(s, theme::TitleRight));
+    LoadThemeBitmap(picture, GetThemeString(s, theme::TitleRight), scale());
     right.setPicture(picture);
     TSkinTitleBarSection& middle = sections_.add();
     sections_.setAlign(middle, TSkinTitleBarAlign::skinClient);
-    LoadThemeBitmap(picture, GetThemeString(s, theme::TitleClient));
+    LoadThemeBitmap(picture, GetThemeString(s, theme::TitleClient), scale());
     middle.setPicture(picture);
     leftOffset_ = GetThemeInt(s, theme::TitleLeftButtonOffset);
     rightOffset_ = GetThemeInt(s, theme::TitleRightButtonOffset);

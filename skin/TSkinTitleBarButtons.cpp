@@ -44,9 +44,10 @@ void TSkinTitleBarButton::UpdateUIStyle(bool formMaximised) {
             break;
     }
     if (first > 0) {
-        LoadThemeBitmap(normal_, GetThemeString(style_, first));
-        LoadThemeBitmap(mouseOn_, GetThemeString(style_, first + 1));
-        LoadThemeBitmap(mouseDown_, GetThemeString(style_, first + 2));
+        const int scale = owner_ ? owner_->scale() : 1;
+        LoadThemeBitmap(normal_, GetThemeString(style_, first), scale);
+        LoadThemeBitmap(mouseOn_, GetThemeString(style_, first + 1), scale);
+        LoadThemeBitmap(mouseDown_, GetThemeString(style_, first + 2), scale);
     }
     Top.top_ = GetThemeInt(style_, theme::TitleButtonTop);
     changed();

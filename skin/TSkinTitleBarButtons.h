@@ -65,12 +65,16 @@ class TSkinTitleBarButton {
     class TSkinTitleBarButtons* owner_ = nullptr;
 };
 
-// The buttons of a title bar; at most one is the control box.
+// The buttons of a title bar; at most one is the control box. Their pictures are loaded at the
+// scale the bar gives (1 without one).
 class TSkinTitleBarButtons {
   public:
     explicit TSkinTitleBarButtons(std::function<void(const std::string&)> errorBox = {},
-                                  std::function<void()> onChange = {})
-        : errorBox_(std::move(errorBox)), onChange_(std::move(onChange)) {}
+                                  std::function<void()> onChange = {},
+                                  std::function<int()> scale = {})
+        : errorBox_(std::move(errorBox)),
+          onChange_(std::move(onChange)),
+          scale_(std::move(scale)) {}
     TSkinTitleBarButtons(const TSkinTitleBarButtons&) = delete;
     TSkinTitleBarButtons& operator=(const TSkinTitleBarButtons&) = delete;
 
@@ -83,12 +87,14 @@ class TSkinTitleBarButtons {
     }
     // A second control box is refused with an error box; the type stays.
     void setButtonType(TSkinTitleBarButton& b, TSkinTitleBarBtnType t);
+    int scale() const { return scale_ ? scale_() : 1; }
 
   private:
     friend class TSkinTitleBarButton;
     std::vector<std::unique_ptr<TSkinTitleBarButton>> items_;
     std::function<void(const std::string&)> errorBox_;
     std::function<void()> onChange_;
+    std::function<int()> scale_;
 };
 
 }  // namespace lymn

@@ -198,7 +198,15 @@ bool hasThemeBitmap(const std::string& name) {
     return !resources::find(name).empty();
 }
 
-void LoadThemeBitmap(Bitmap& bitmap, const std::string& name) {
+void LoadThemeBitmap(Bitmap& bitmap, const std::string& name, int scale) {
+    if (scale > 1) {
+        const auto scaled = resources::find(name + "@" + std::to_string(scale) + "x");
+        if (!scaled.empty()) {
+            bitmap = Bitmap::fromBmp(scaled);
+            bitmap.setScale(scale);
+            return;
+        }
+    }
     const auto bytes = resources::find(name);
     if (bytes.empty()) throw Error("Resource " + name + " not found");
     bitmap = Bitmap::fromBmp(bytes);

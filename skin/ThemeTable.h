@@ -65,8 +65,11 @@ Color GetThemeColor(TSkinUIStyle style, int index);
 std::vector<std::string> themePictureNames();
 
 // Replaces the bitmap's contents with the picture stored under the name; an unknown name
-// raises an error.
-void LoadThemeBitmap(Bitmap& bitmap, const std::string& name);
+// raises an error. Above scale 1 the picture drawn for that scale (NAME@Nx) is taken, with that
+// scale, or the scale-1 one where there is none. Controls pass their scale(): a control is made
+// inside its parent, so it has its window's scale when it loads, and every window of the
+// program has the application's scale.
+void LoadThemeBitmap(Bitmap& bitmap, const std::string& name, int scale = 1);
 bool hasThemeBitmap(const std::string& name);
 
 // The skinned frame on a form: its style (Navy without one), its colour (button face without

@@ -35,6 +35,22 @@ std::string hex(Color c) {
     return buf;
 }
 
+bool blockIs(const Bitmap& b, int x, int y, Color c) {
+    const int n = b.scale();
+    for (int dy = 0; dy < n; ++dy)
+        for (int dx = 0; dx < n; ++dx)
+            if (Color::fromPixel(b.devicePixel(x * n + dx, y * n + dy)) != c) return false;
+    return true;
+}
+
+std::optional<Point> firstBlockDifference(const Bitmap& one, const Bitmap& scaled, const Rect& r) {
+    const Rect c = r.intersected(one.rect()).intersected(scaled.rect());
+    for (int y = c.top; y < c.bottom; ++y)
+        for (int x = c.left; x < c.right; ++x)
+            if (!blockIs(scaled, x, y, one.color(x, y))) return Point{x, y};
+    return std::nullopt;
+}
+
 void savePng(const Bitmap& b, const std::string& path) {
     png::write(b, path);
 }

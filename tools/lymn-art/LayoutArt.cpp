@@ -122,14 +122,21 @@ void composite(Bitmap& target, const Bitmap& glyph, Point at) {
     c.drawBitmapAlpha(glyph, at);
 }
 
-Bitmap portrait(FontSystem& fonts, char32_t face, int index) {
-    Bitmap b(32, 32);
+// A glyph of size x size units composited at a unit position: rendered at the target's scale.
+void compositeGlyph(Bitmap& target, FontSystem& fonts, char32_t ch, int size, Point at) {
+    Bitmap glyph = scaled(fonts, ch, size * target.scale());
+    glyph.setScale(target.scale());
+    composite(target, glyph, at);
+}
+
+Bitmap portrait(FontSystem& fonts, char32_t face, int index, int n) {
+    Bitmap b(32, 32, colors::black, n);
     // A light backdrop whose hue turns with the appearance, inside a gilt frame.
     const double hue = index / 20.0;
     const Color top = mix(Color::rgb(0xFFF6E0), Color::rgb(0xE0ECFF), hue);
     const Color bottom = mix(Color::rgb(0xF2D9A8), Color::rgb(0xB8CCE8), hue);
     verticalGradient(b, b.rect(), top, bottom);
-    composite(b, scaled(fonts, face, 26), {3, 3});
+    compositeGlyph(b, fonts, face, 26, {3, 3});
     Canvas c(b);
     c.frameRect({0, 0, 32, 32}, Color::rgb(0x6B4A1E));
     c.frameRect({1, 1, 31, 31}, Color::rgb(0xE8C25A));
@@ -140,39 +147,38 @@ Bitmap portrait(FontSystem& fonts, char32_t face, int index) {
     return b;
 }
 
-Bitmap lantern(FontSystem& fonts) {
-    Bitmap b(32, 32, colors::white);
-    composite(b, scaled(fonts, kLantern, 30), {1, 1});
+Bitmap lantern(FontSystem& fonts, int n) {
+    Bitmap b(32, 32, colors::white, n);
+    compositeGlyph(b, fonts, kLantern, 30, {1, 1});
     return b;
 }
 
-Bitmap emblem(FontSystem& fonts, const Emblem& e) {
-    Bitmap b(32, 32, colors::white);
+Bitmap emblem(FontSystem& fonts, const Emblem& e, int n) {
+    Bitmap b(32, 32, colors::white, n);
     const Color disc = Color::rgb(e.disc);
     gem(b, 16, 16, 15.5, mix(disc, colors::white, 0.55), mix(disc, colors::black, 0.25));
     // A white ring inside the disc, then the symbol.
     shape(
         b,
-        [](double x, double y) {
-            const double d = std::hypot(x - 16, y - 16);
-            return std::clamp(1.2 - std::abs(d - 13.2), 0.0, 1.0);
+        [n](double x, double y) {
+            const double d = std::hypot(x - 16 * n, y - 16 * n);
+            return stroke(1.2, std::abs(d - 13.2 * n), n);
         },
         Color::rgb(0xFFF8E8));
-    composite(b, scaled(fonts, e.symbol, 20), {6, 6});
+    compositeGlyph(b, fonts, e.symbol, 20, {6, 6});
     return b;
 }
 
-Bitmap logo(FontSystem& fonts) {
-    Bitmap b(160, 60);
+Bitmap logo(FontSystem& fonts, int n) {
+    Bitmap b(160, 60, colors::black, n);
     verticalGradient(b, b.rect(), Color::rgb(0x8E1B1B), Color::rgb(0x3A0A0A));
     for (int y = 0; y < 60; ++y)
         for (int x = 0; x < 160; ++x)
-            if ((x + y * 3) % 23 == 0)
-                b.setColor(x, y, mix(b.color(x, y), Color::rgb(0xFFD27A), 0.12));
+            if ((x + y * 3) % 23 == 0) tint(b, {x, y, x + 1, y + 1}, Color::rgb(0xFFD27A), 0.12);
     Canvas c(b, &fonts);
     c.frameRect(b.rect(), Color::rgb(0xE8C25A));
     c.frameRect(b.rect().inflated(-2, -2), Color::rgb(0x6B1010));
-    composite(b, scaled(fonts, kLantern, 40), {8, 10});
+    compositeGlyph(b, fonts, kLantern, 40, {8, 10});
     const FontSpec latin{"Tahoma", 22, true, colors::white};
     c.drawText(latin, Color::rgb(0x2A0505), {57, 7, 160, 35}, "Qarno");
     c.drawText(latin, Color::rgb(0xFFF3D6), {56, 6, 160, 34}, "Qarno");
@@ -214,15 +220,16 @@ Bitmap icon(FontSystem& fonts, int size) {
 
 }  // namespace
 
-LayoutPictures layoutPictures() {
+LayoutPictures layoutPictures(int scale) {
     FontSystem fonts;
     LayoutPictures out;
-    for (int i = 0; i < 20; ++i) out.imageList1.push_back(portrait(fonts, kFaces[i], i));
-    out.imageList1.push_back(lantern(fonts));
-    out.imageList2.push_back(lantern(fonts));
-    for (const Emblem& e : kEmblems) out.imageList2.push_back(emblem(fonts, e));
-    out.logo = logo(fonts);
+    for (int i = 0; i < 20; ++i) out.imageList1.push_back(portrait(fonts, kFaces[i], i, scale));
+    out.imageList1.push_back(lantern(fonts, scale));
+    out.imageList2.push_back(lantern(fonts, scale));
+    for (const Emblem& e : kEmblems) out.imageList2.push_back(emblem(fonts, e, scale));
+    out.logo = logo(fonts, scale);
     out.logoJpeg = jpeg::encode(out.logo, 90);
+    if (scale > 1) return out;
     for (int size : kIconSizes) out.icons.emplace(size, icon(fonts, size));
     out.icon = out.icons.at(48);
     return out;

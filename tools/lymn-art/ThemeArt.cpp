@@ -1,5 +1,6 @@
 #include "tools/lymn-art/ThemeArt.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "tools/lymn-art/Paint.h"
@@ -198,9 +199,9 @@ const Palette kPinstripe{"PINSTRIPE_",
 
 // ---- buttons ----
 
-Bitmap buttonPicture(const Palette& p, bool hover) {
+Bitmap buttonPicture(const Palette& p, bool hover, int n) {
     const int w = p.button.width, h = p.button.height;
-    Bitmap b(w, h, p.surround);
+    Bitmap b(w, h, p.surround, n);
     // The capsule leaves two rows at the bottom for its shadow.
     const Rect body{0, 0, w, h - 2};
     const Color outline = hover ? p.hoverOutline : p.buttonOutline;
@@ -211,12 +212,12 @@ Bitmap buttonPicture(const Palette& p, bool hover) {
     return b;
 }
 
-// The mouse-over picture one row lower, with a white top row.
-Bitmap pressedPicture(const Palette& p) {
-    const Bitmap over = buttonPicture(p, true);
-    Bitmap b(over.width(), over.height(), kWhite);
-    for (int y = 1; y < b.height(); ++y)
-        for (int x = 0; x < b.width(); ++x) b.setPixel(x, y, over.pixel(x, y - 1));
+// The mouse-over picture one unit lower, with a white top row.
+Bitmap pressedPicture(const Palette& p, int n) {
+    const Bitmap over = buttonPicture(p, true, n);
+    Bitmap b(over.width(), over.height(), kWhite, n);
+    for (int y = n; y < b.deviceHeight(); ++y)
+        std::copy(over.row(y - n), over.row(y - n) + over.deviceWidth(), b.row(y));
     return b;
 }
 
@@ -226,15 +227,14 @@ bool pinstriped(const Palette& p) {
     return std::string(p.prefix) == "PINSTRIPE_";
 }
 
-Bitmap titleGround(const Palette& p, Size s) {
-    Bitmap b(s.width, s.height);
+Bitmap titleGround(const Palette& p, Size s, int n) {
+    Bitmap b(s.width, s.height, colors::black, n);
     if (pinstriped(p)) {
         pinstripes(b, b.rect(), p.titleBottom, p.titleTop);  // odd rows #D9D9D9, even #FFFFFF
     } else {
         verticalGradient(b, b.rect(), p.titleTop, p.titleBottom);
         // A gloss over the upper half.
-        for (int y = 1; y < s.height / 2; ++y)
-            for (int x = 0; x < s.width; ++x) b.setColor(x, y, mix(b.color(x, y), kWhite, 0.18));
+        tint(b, {0, 1, s.width, s.height / 2}, kWhite, 0.18);
     }
     fill(b, {0, 0, s.width, 1}, p.titleEdge);
     fill(b, {0, s.height - 1, s.width, s.height}, p.titleEdge);
@@ -245,15 +245,16 @@ Bitmap titleGround(const Palette& p, Size s) {
 void shadeEnd(Bitmap& b, const Palette& p, bool left) {
     for (int i = 0; i < 4; ++i) {
         const int x = left ? i : b.width() - 1 - i;
-        for (int y = 1; y < b.height() - 1; ++y)
-            b.setColor(x, y, mix(b.color(x, y), p.titleEdge, 0.28 - 0.07 * i));
+        tint(b, {x, 1, x + 1, b.height() - 1}, p.titleEdge, 0.28 - 0.07 * i);
     }
 }
 
 enum class Sign { Cross, Bar, Window, Square, Question, Restore };
 
+// The sign's geometry is in device pixels; its strokes' widths are units.
 void drawSign(Bitmap& b, Sign s, Color ink) {
-    const double c = b.width() / 2.0, r = b.width() * 0.22;
+    const int n = b.scale();
+    const double c = b.deviceWidth() / 2.0, r = b.deviceWidth() * 0.22;
     auto line = [&](double x0, double y0, double x1, double y1, double width) {
         shape(
             b,
@@ -262,7 +263,7 @@ void drawSign(Bitmap& b, Sign s, Color ink) {
                 const double t =
                     std::clamp(((x - x0) * dx + (y - y0) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
                 const double px = x0 + t * dx - x, py = y0 + t * dy - y;
-                return std::clamp(width / 2 + 0.5 - std::sqrt(px * px + py * py), 0.0, 1.0);
+                return stroke(width / 2 + 0.5, std::sqrt(px * px + py * py), n);
             },
             ink);
     };
@@ -300,9 +301,9 @@ void drawSign(Bitmap& b, Sign s, Color ink) {
     }
 }
 
-Bitmap titleButton(const Palette& p, Color light, Color dark, Sign sign, bool withSign) {
+Bitmap titleButton(const Palette& p, Color light, Color dark, Sign sign, bool withSign, int n) {
     const int s = p.titleButton;
-    Bitmap b(s, s);
+    Bitmap b(s, s, colors::black, n);
     // Styles whose buttons are drawn with a transparent colour stand on the key colour;
     // the others on the title's own ground as the button's top (4) leaves it.
     const bool keyed = std::string(p.prefix) == "PEARL_" || std::string(p.prefix) == "GLASS_";
@@ -312,19 +313,18 @@ Bitmap titleButton(const Palette& p, Color light, Color dark, Sign sign, bool wi
         for (int y = 0; y < s; ++y)
             fill(b, {0, y, s, y + 1}, (y + 4) % 2 ? p.titleBottom : p.titleTop);
     } else {
-        const Bitmap ground = titleGround(p, {s, s + 8});
-        for (int y = 0; y < s; ++y)
-            for (int x = 0; x < s; ++x) b.setPixel(x, y, ground.pixel(x, y + 4));
+        const Bitmap ground = titleGround(p, {s, s + 8}, n);
+        for (int y = 0; y < b.deviceHeight(); ++y)
+            std::copy(ground.row(y + 4 * n), ground.row(y + 4 * n) + b.deviceWidth(), b.row(y));
     }
     gem(b, s / 2.0, s / 2.0, s / 2.0 - 0.5, light, dark);
     if (keyed) {
         // No blending with the key colour: edge pixels take the gem's dark tone instead.
-        for (int y = 0; y < s; ++y)
-            for (int x = 0; x < s; ++x) {
-                const Color c = b.color(x, y);
-                if (c != kKey && (std::abs(c.r - 255) + std::abs(c.g) + std::abs(c.b - 255)) < 200)
-                    b.setColor(x, y, dark);
-            }
+        for (uint32_t& px : b.pixels()) {
+            const Color c = Color::fromPixel(px);
+            if (c != kKey && (std::abs(c.r - 255) + std::abs(c.g) + std::abs(c.b - 255)) < 200)
+                px = dark.pixel();
+        }
     }
     if (withSign) drawSign(b, sign, Color::rgb(0x202020));
     return b;
@@ -332,8 +332,8 @@ Bitmap titleButton(const Palette& p, Color light, Color dark, Sign sign, bool wi
 
 // ---- tabs ----
 
-Bitmap tabPicture(const Palette& p, bool active, Size s) {
-    Bitmap b(s.width, s.height, active ? p.activeBody : p.inactiveBody);
+Bitmap tabPicture(const Palette& p, bool active, Size s, int n) {
+    Bitmap b(s.width, s.height, active ? p.activeBody : p.inactiveBody, n);
     const Color border = active ? p.activeBorder : p.inactiveBorder;
     const Color edge = active ? p.activeEdge : p.inactiveEdge;
     fill(b, {0, 0, 1, s.height}, border);
@@ -346,8 +346,8 @@ Bitmap tabPicture(const Palette& p, bool active, Size s) {
     return b;
 }
 
-Bitmap glassTab(bool active) {
-    Bitmap b(9, 17);
+Bitmap glassTab(bool active, int n) {
+    Bitmap b(9, 17, colors::black, n);
     if (active) {
         fill(b, b.rect(), Color::rgb(0x9C9CED));
         fill(b, {0, 0, 1, 17}, Color::rgb(0x4E4EAF));
@@ -372,8 +372,8 @@ Bitmap glassTab(bool active) {
     return b;
 }
 
-Bitmap tabLine(const Palette& p, Size s) {
-    Bitmap b(s.width, s.height, p.lineBody);
+Bitmap tabLine(const Palette& p, Size s, int n) {
+    Bitmap b(s.width, s.height, p.lineBody, n);
     fill(b, {0, 0, s.width, 1}, p.lineTop);
     if (s.height > 1) fill(b, {0, s.height - 1, s.width, s.height}, p.lineBottom);
     return b;
@@ -393,9 +393,9 @@ void checkMark(Bitmap& b, Color ink) {
     }
 }
 
-Bitmap checkBox(const Palette& p, int state, bool checked) {
+Bitmap checkBox(const Palette& p, int state, bool checked, int n) {
     // state: 0 normal, 1 mouse over, 2 pressed, 3 disabled
-    Bitmap b(13, 13, p.frame);
+    Bitmap b(13, 13, p.frame, n);
     const Color top = state == 3 ? p.face : state == 2 ? p.faceLight : kWhite;
     const Color bottom = state == 3 ? p.face : state == 1 ? p.faceLight : p.face;
     verticalGradient(b, {1, 1, 12, 12}, top, bottom);
@@ -407,34 +407,31 @@ Bitmap checkBox(const Palette& p, int state, bool checked) {
     return b;
 }
 
-Bitmap radio(const Palette& p, int state, bool checked) {
-    Bitmap b(13, 13, kKey);
+Bitmap radio(const Palette& p, int state, bool checked, int n) {
+    Bitmap b(13, 13, kKey, n);
     const Color light = state == 3 ? p.face : state == 2 ? p.faceLight : kWhite;
     const Color dark = state == 3 ? p.face : p.face;
+    // Hard-edged circles about the centre, in device pixels.
+    const double c = 6.5 * n;
+    auto from = [c](double x, double y) { return std::hypot(x - c, y - c); };
     shape(
-        b,
-        [](double x, double y) {
-            return std::clamp(6.5 - std::hypot(x - 6.5, y - 6.5), 0.0, 1.0) > 0 ? 1.0 : 0.0;
-        },
-        p.frame);
+        b, [&](double x, double y) { return from(x, y) < c ? 1.0 : 0.0; }, p.frame);
     gem(b, 6.5, 6.5, 5.5, light, dark);
     if (state == 1)
         shape(
             b,
-            [](double x, double y) {
-                return std::abs(std::hypot(x - 6.5, y - 6.5) - 5) < 0.6 ? 1.0 : 0.0;
-            },
+            [&](double x, double y) { return std::abs(from(x, y) - 5 * n) < 0.6 * n ? 1.0 : 0.0; },
             p.accent);
     if (checked)
         shape(
-            b, [](double x, double y) { return std::hypot(x - 6.5, y - 6.5) < 2.3 ? 1.0 : 0.0; },
+            b, [&](double x, double y) { return from(x, y) < 2.3 * n ? 1.0 : 0.0; },
             state == 3 ? p.frame : p.accent);
     return b;
 }
 
-Bitmap arrowPicture(const Palette& p, int direction, bool thumb) {
+Bitmap arrowPicture(const Palette& p, int direction, bool thumb, int n) {
     // direction: 0 up, 1 down, 2 left, 3 right
-    Bitmap b(17, 17, p.frame);
+    Bitmap b(17, 17, p.frame, n);
     verticalGradient(b, {1, 1, 16, 16}, kWhite, p.face);
     if (thumb) {
         for (int i = -2; i <= 2; i += 2) {
@@ -464,31 +461,31 @@ Bitmap arrowPicture(const Palette& p, int direction, bool thumb) {
     return b;
 }
 
-void addStyle(Pictures& out, const Palette& p) {
+void addStyle(Pictures& out, const Palette& p, int n) {
     const std::string x = p.prefix;
-    out[x + "BUTTON_NORMAL"] = buttonPicture(p, false);
-    out[x + "BUTTON_MOUSEON"] = buttonPicture(p, true);
-    out[x + "BUTTON_MOUSEDOWN"] = pressedPicture(p);
+    out[x + "BUTTON_NORMAL"] = buttonPicture(p, false, n);
+    out[x + "BUTTON_MOUSEON"] = buttonPicture(p, true, n);
+    out[x + "BUTTON_MOUSEDOWN"] = pressedPicture(p, n);
 
     static constexpr const char* kStates[] = {"NORMAL", "MOUSEON", "MOUSEDOWN", "DISABLED"};
     for (int s = 0; s < 4; ++s) {
-        out[x + "CHECKBOX_" + kStates[s]] = checkBox(p, s, false);
-        out[x + "CHECKBOX_CHECKED_" + kStates[s]] = checkBox(p, s, true);
-        out[x + "RADIO_" + kStates[s]] = radio(p, s, false);
-        out[x + "RADIO_CHECKED_" + kStates[s]] = radio(p, s, true);
+        out[x + "CHECKBOX_" + kStates[s]] = checkBox(p, s, false, n);
+        out[x + "CHECKBOX_CHECKED_" + kStates[s]] = checkBox(p, s, true, n);
+        out[x + "RADIO_" + kStates[s]] = radio(p, s, false, n);
+        out[x + "RADIO_CHECKED_" + kStates[s]] = radio(p, s, true, n);
     }
-    Bitmap back(10, 14, p.frame);
+    Bitmap back(10, 14, p.frame, n);
     verticalGradient(back, {1, 1, 9, 13}, p.face, kWhite);
     out[x + "PROGRESSBAR_BACK"] = back;
-    Bitmap bar(10, 14, p.accent);
+    Bitmap bar(10, 14, p.accent, n);
     verticalGradient(bar, {0, 1, 10, 13}, mix(p.accent, kWhite, 0.5), p.accent);
     out[x + "PROGRESSBAR_BAR"] = bar;
 
-    Bitmap left = titleGround(p, p.titleLeft);
+    Bitmap left = titleGround(p, p.titleLeft, n);
     shadeEnd(left, p, true);
     out[x + "TITLE_LEFT"] = left;
-    out[x + "TITLE_CLIENT"] = titleGround(p, p.titleMiddle);
-    Bitmap right = titleGround(p, p.titleRight);
+    out[x + "TITLE_CLIENT"] = titleGround(p, p.titleMiddle, n);
+    Bitmap right = titleGround(p, p.titleRight, n);
     if (p.titleRight.width > 4) shadeEnd(right, p, false);
     out[x + "TITLE_RIGHT"] = right;
 
@@ -505,47 +502,48 @@ void addStyle(Pictures& out, const Palette& p) {
         {"CTLBOX", Color::rgb(0xD8A8F0), Color::rgb(0x7A2A9E), Sign::Window},
     };
     for (const Kind& k : kinds) {
-        out[x + "TITLEBTN_" + k.name + "_NORMAL"] = titleButton(p, k.light, k.dark, k.sign, false);
-        const Bitmap over = titleButton(p, k.light, k.dark, k.sign, true);
+        out[x + "TITLEBTN_" + k.name + "_NORMAL"] =
+            titleButton(p, k.light, k.dark, k.sign, false, n);
+        const Bitmap over = titleButton(p, k.light, k.dark, k.sign, true, n);
         out[x + "TITLEBTN_" + k.name + "_MOUSEON"] = over;
         out[x + "TITLEBTN_" + k.name + "_MOUSEDOWN"] = over;
     }
     if (x == "SKY_") {
         out["SKY_TITLEBTN_RST_NORMAL"] =
-            titleButton(p, kinds[1].light, kinds[1].dark, Sign::Restore, false);
+            titleButton(p, kinds[1].light, kinds[1].dark, Sign::Restore, false, n);
         out["SKY_TITLEBTN_RST_MOUSEON"] =
-            titleButton(p, kinds[1].light, kinds[1].dark, Sign::Restore, true);
+            titleButton(p, kinds[1].light, kinds[1].dark, Sign::Restore, true, n);
         out["SKY_TITLEBTN_RST_MOUSEDOWN"] = out["SKY_TITLEBTN_RST_MOUSEON"];
     }
 
     if (x == "GLASS_") {
-        out[x + "TAB_ACTIVE"] = glassTab(true);
-        out[x + "TAB_INACTIVE"] = glassTab(false);
-        Bitmap line(10, 5);
+        out[x + "TAB_ACTIVE"] = glassTab(true, n);
+        out[x + "TAB_INACTIVE"] = glassTab(false, n);
+        Bitmap line(10, 5, colors::black, n);
         const uint32_t rows[5] = {0x4E4EAF, 0x9B9BED, 0x9B9BED, 0x9B9BED, 0xD0D0D0};
         for (int y = 0; y < 5; ++y) fill(line, {0, y, 10, y + 1}, Color::rgb(rows[y]));
         out[x + "TAB_LINE"] = line;
     } else {
-        out[x + "TAB_ACTIVE"] = tabPicture(p, true, p.tab);
-        out[x + "TAB_INACTIVE"] = tabPicture(p, false, p.tab);
-        out[x + "TAB_LINE"] = tabLine(p, p.tabLine);
+        out[x + "TAB_ACTIVE"] = tabPicture(p, true, p.tab, n);
+        out[x + "TAB_INACTIVE"] = tabPicture(p, false, p.tab, n);
+        out[x + "TAB_LINE"] = tabLine(p, p.tabLine, n);
     }
 
-    Bitmap thumb(11, 19, kKey);
+    Bitmap thumb(11, 19, kKey, n);
     capsule(thumb, {0, 0, 11, 19}, p.frame, kWhite, p.face);
     out[x + "TRACKBAR_THUMB"] = thumb;
-    Bitmap thumbOver(11, 19, kKey);
+    Bitmap thumbOver(11, 19, kKey, n);
     capsule(thumbOver, {0, 0, 11, 19}, p.accent, kWhite, p.faceLight);
     out[x + "TRACKBAR_THUMB_MOUSEON"] = thumbOver;
-    out[x + "TRACKBAR_TRACK"] = tabLine(p, {10, 5});
+    out[x + "TRACKBAR_TRACK"] = tabLine(p, {10, 5}, n);
 
-    out[x + "SCROLLBAR_ARROW_UP"] = arrowPicture(p, 0, false);
-    out[x + "SCROLLBAR_ARROW_DOWN"] = arrowPicture(p, 1, false);
-    out[x + "SCROLLBAR_ARROW_LEFT"] = arrowPicture(p, 2, false);
-    out[x + "SCROLLBAR_ARROW_RIGHT"] = arrowPicture(p, 3, false);
-    out[x + "SCROLLBAR_THUMB_VERT"] = arrowPicture(p, 0, true);
-    out[x + "SCROLLBAR_THUMB_HORZ"] = arrowPicture(p, 2, true);
-    Bitmap track(17, 17, p.face);
+    out[x + "SCROLLBAR_ARROW_UP"] = arrowPicture(p, 0, false, n);
+    out[x + "SCROLLBAR_ARROW_DOWN"] = arrowPicture(p, 1, false, n);
+    out[x + "SCROLLBAR_ARROW_LEFT"] = arrowPicture(p, 2, false, n);
+    out[x + "SCROLLBAR_ARROW_RIGHT"] = arrowPicture(p, 3, false, n);
+    out[x + "SCROLLBAR_THUMB_VERT"] = arrowPicture(p, 0, true, n);
+    out[x + "SCROLLBAR_THUMB_HORZ"] = arrowPicture(p, 2, true, n);
+    Bitmap track(17, 17, p.face, n);
     for (int y = 0; y < 17; ++y)
         for (int xx = 0; xx < 17; ++xx)
             if ((xx + y) % 2) track.setColor(xx, y, kWhite);
@@ -554,18 +552,19 @@ void addStyle(Pictures& out, const Palette& p) {
 
 }  // namespace
 
-Pictures themePictures() {
+Pictures themePictures(int scale) {
     Pictures out;
-    for (const Palette* p : {&kPinstripe, &kSky, &kNavy, &kPearl, &kGlass}) addStyle(out, *p);
-    Bitmap checked(16, 16, kKey);
+    for (const Palette* p : {&kPinstripe, &kSky, &kNavy, &kPearl, &kGlass})
+        addStyle(out, *p, scale);
+    Bitmap checked(16, 16, kKey, scale);
     checkMark(checked, Color::rgb(0x000000));
     out["MENU_CHECKED"] = checked;
-    Bitmap pinstripe(8, 8);
+    Bitmap pinstripe(8, 8, colors::black, scale);
     const uint32_t rows[8] = {0xFFFFFF, 0xEFEFEF, 0xE8E8E8, 0xEFEFEF,
                               0xFFFFFF, 0xEFEFEF, 0xE8E8E8, 0xEFEFEF};
     for (int y = 0; y < 8; ++y) fill(pinstripe, {0, y, 8, y + 1}, Color::rgb(rows[y]));
     out["PINSTRIPE_FORM_BACKGROUND"] = pinstripe;
-    Bitmap pearl(8, 8, Color::rgb(0xFBFBFB));
+    Bitmap pearl(8, 8, Color::rgb(0xFBFBFB), scale);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
             if ((x + y) % 4 == 0) pearl.setColor(x, y, Color::rgb(0xF3F3F3));

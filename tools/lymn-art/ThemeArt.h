@@ -10,7 +10,7 @@ namespace lymn::art {
 using Pictures = std::map<std::string, Bitmap>;
 
 // Every picture of the theme table for the five styles, and the two form backgrounds, drawn by
-// rule.
-Pictures themePictures();
+// rule at the scale: the layout size of scale 1, scale x scale device pixels a unit.
+Pictures themePictures(int scale = 1);
 
 }  // namespace lymn::art
