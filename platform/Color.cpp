@@ -32,11 +32,4 @@ Color sysColor(SysColor c) {
     return colors::black;
 }
 
-Color blend(Color a, Color b, int alpha) {
-    auto mix = [alpha](int x, int y) {
-        return static_cast<uint8_t>((x * (255 - alpha) + y * alpha + 127) / 255);
-    };
-    return {mix(a.r, b.r), mix(a.g, b.g), mix(a.b, b.b)};
-}
-
 }  // namespace lymn

@@ -53,6 +53,12 @@ enum class SysColor {
 Color sysColor(SysColor c);
 
 // Blend of two colours: a * (255 - alpha) + b * alpha, per channel.
-Color blend(Color a, Color b, int alpha);
+// Inline: text edges blend every pixel they touch.
+inline Color blend(Color a, Color b, int alpha) {
+    auto mix = [alpha](int x, int y) {
+        return static_cast<uint8_t>((x * (255 - alpha) + y * alpha + 127) / 255);
+    };
+    return {mix(a.r, b.r), mix(a.g, b.g), mix(a.b, b.b)};
+}
 
 }  // namespace lymn

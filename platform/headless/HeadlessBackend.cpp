@@ -8,7 +8,7 @@ HeadlessWindow::HeadlessWindow(uint32_t id, WindowKind kind, const Rect& bounds)
     : id_(id), kind_(kind), position_(bounds.topLeft()), size_(bounds.size()) {}
 
 void HeadlessWindow::present(const Bitmap& frame, const std::vector<Rect>&) {
-    presented_ = frame;
+    presented_ = &frame;
     ++presents_;
 }
 

@@ -40,7 +40,9 @@ class HeadlessWindow : public BackendWindow {
     Size minimumSize() const { return minimum_; }
     Cursor cursor() const { return cursor_; }
     const std::string& title() const { return title_; }
-    const Bitmap& presented() const { return presented_; }
+    // The frame last presented: the form's own, which it changes only to present it again (a
+    // copy at every present would cost more than the composition).
+    const Bitmap& presented() const { return presented_ ? *presented_ : kNothing; }
     const Bitmap& icon() const { return icon_; }
     bool captured() const { return captured_; }
     bool textInput() const { return textInput_; }
@@ -65,7 +67,8 @@ class HeadlessWindow : public BackendWindow {
     bool textInput_ = false;
     Cursor cursor_ = Cursor::Arrow;
     std::string title_;
-    Bitmap presented_;
+    const Bitmap* presented_ = nullptr;
+    static inline const Bitmap kNothing;
     Bitmap icon_;
     int presents_ = 0;
     BackendWindow* owner_ = nullptr;

@@ -201,17 +201,20 @@ class SdlWindow : public BackendWindow {
         if (!s) return;
         // The window's pixels are new shared memory at the first frame: mapped in one call,
         // not one page fault per 4 KiB of the copy.
-        if (s->pixels != prefaulted_) {
+        const bool newPixels = s->pixels != prefaulted_;
+        if (newPixels) {
             pixel_memory::populate(s->pixels, static_cast<size_t>(s->pitch) * s->h);
             prefaulted_ = s->pixels;
         }
-        copyFrame(frame, s);
         std::vector<SDL_Rect> rects;
         rects.reserve(dirty.size());
         for (const Rect& r : dirty)
             rects.push_back(
                 {r.left * scale_, r.top * scale_, r.width() * scale_, r.height() * scale_});
-        if (rects.empty() || !shownOnce_)
+        // Only what changed is copied, unless the window's pixels are new.
+        const bool whole = rects.empty() || !shownOnce_ || newPixels;
+        copyFrame(frame, s, whole ? std::vector<SDL_Rect>{{0, 0, s->w, s->h}} : rects);
+        if (whole)
             SDL_UpdateWindowSurface(window_);
         else
             SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size()));
@@ -315,18 +318,28 @@ class SdlWindow : public BackendWindow {
         SDL_FreeSurface(s);
     }
 
-    static void copyFrame(const Bitmap& frame, SDL_Surface* s) {
-        const int w = std::min(s->w, frame.deviceWidth());
-        const int h = std::min(s->h, frame.deviceHeight());
+    // Copies the parts (device pixels) of the frame into the window's pixels.
+    static void copyFrame(const Bitmap& frame, SDL_Surface* s, const std::vector<SDL_Rect>& parts) {
+        const Rect bounds = Rect::xywh(0, 0, std::min(s->w, frame.deviceWidth()),
+                                       std::min(s->h, frame.deviceHeight()));
+        const bool same = s->format->format == SDL_PIXELFORMAT_RGB888 ||
+                          s->format->format == SDL_PIXELFORMAT_ARGB8888;
+        const int bytes = s->format->BytesPerPixel;
         SDL_LockSurface(s);
-        if (s->format->format == SDL_PIXELFORMAT_RGB888 ||
-            s->format->format == SDL_PIXELFORMAT_ARGB8888) {
-            for (int y = 0; y < h; ++y)
-                std::memcpy(static_cast<uint8_t*>(s->pixels) + static_cast<ptrdiff_t>(y) * s->pitch,
-                            frame.row(y), sizeof(uint32_t) * w);
-        } else {
-            SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_ARGB8888, frame.row(0), frame.deviceWidth() * 4,
-                              s->format->format, s->pixels, s->pitch);
+        for (const SDL_Rect& part : parts) {
+            const Rect r = Rect::xywh(part.x, part.y, part.w, part.h).intersected(bounds);
+            if (r.empty()) continue;
+            uint8_t* to = static_cast<uint8_t*>(s->pixels) +
+                          static_cast<ptrdiff_t>(r.top) * s->pitch +
+                          static_cast<ptrdiff_t>(r.left) * bytes;
+            if (same) {
+                for (int y = r.top; y < r.bottom; ++y, to += s->pitch)
+                    std::memcpy(to, frame.row(y) + r.left, sizeof(uint32_t) * r.width());
+            } else {
+                SDL_ConvertPixels(r.width(), r.height(), SDL_PIXELFORMAT_ARGB8888,
+                                  frame.row(r.top) + r.left, frame.deviceWidth() * 4,
+                                  s->format->format, to, s->pitch);
+            }
         }
         SDL_UnlockSurface(s);
     }
