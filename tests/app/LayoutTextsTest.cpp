@@ -53,7 +53,7 @@ int distanceToClosest(const Bitmap& b, const Rect& r, Color c) {
     return best;
 }
 
-class LayoutTexts : public test::WindowFixture {
+class LayoutTexts : public test::ScaledWindowFixture {
   protected:
     // How much a control changes the window by being drawn: the sum over its pixels of the
     // largest channel difference.
@@ -121,7 +121,7 @@ class LayoutTexts : public test::WindowFixture {
     }
 };
 
-TEST_F(LayoutTexts, TheCharacterPageLabels) {
+TEST_P(LayoutTexts, TheCharacterPageLabels) {
     const Text texts[] = {
         song("flatLabel10", "等级:", Color::rgb(0xDA7607)),
         song("flatLabel4", "生  命:", kGreen, true),
@@ -178,7 +178,7 @@ TEST_F(LayoutTexts, TheCharacterPageLabels) {
 }
 
 // The captions of the three frames, in their fonts and colours.
-TEST_F(LayoutTexts, TheFramesCaptions) {
+TEST_P(LayoutTexts, TheFramesCaptions) {
     const Text frames[] = {
         sans("flatGroupBox1", "基本属性", kMaroon, false),
         sans("flatGroupBox2", "抵抗能力", kRed, false),
@@ -201,7 +201,7 @@ TEST_F(LayoutTexts, TheFramesCaptions) {
 }
 
 // The notice: eleven lines, numbered items at 47 and their continuations at 62, top to bottom.
-TEST_F(LayoutTexts, TheNoticeLines) {
+TEST_P(LayoutTexts, TheNoticeLines) {
     struct Line {
         const char* name;
         int x;
@@ -233,6 +233,8 @@ TEST_F(LayoutTexts, TheNoticeLines) {
         previousBottom = ink.bottom;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Scales, LayoutTexts, ::testing::Values(1, 2, 3));
 
 }  // namespace
 }  // namespace lymn

@@ -14,7 +14,7 @@
 namespace lymn {
 namespace {
 
-class Window : public test::WindowFixture {
+class Window : public test::ScaledWindowFixture {
   protected:
     Rect formRectOf(const std::string& name) { return form().control(name).formRect(); }
     // A control's place relative to its parent.
@@ -23,7 +23,7 @@ class Window : public test::WindowFixture {
 
 // Every control of the layout in its parent, at its place and size; a size of 0 x 0 is the
 // automatic size of a label, which only starts at its place.
-TEST_F(Window, EveryControlIsWhereTheLayoutTablesPutIt) {
+TEST_P(Window, EveryControlIsWhereTheLayoutTablesPutIt) {
     struct Place {
         const char* name;
         const char* parent;
@@ -134,7 +134,7 @@ TEST_F(Window, EveryControlIsWhereTheLayoutTablesPutIt) {
     EXPECT_FALSE(form().control("Pan").visible());
 }
 
-TEST_F(Window, AtStartThePickersShowTheirPlaceholdersWithTheLantern) {
+TEST_P(Window, AtStartThePickersShowTheirPlaceholdersWithTheLantern) {
     auto& js = form().control<TFlatImageComboBox>("ImageBoxJs");
     auto& zy = form().control<TFlatImageComboBox>("ImageBoxZy");
     EXPECT_EQ(js.ItemIndex(), 0);
@@ -171,7 +171,7 @@ TEST_F(Window, AtStartThePickersShowTheirPlaceholdersWithTheLantern) {
     EXPECT_EQ(stored.size() - 4, stored[0] | (stored[1] << 8) | (stored[2] << 16));
 }
 
-TEST_F(Window, TheNumberBandsAreGreenRectanglesWithWhiteText) {
+TEST_P(Window, TheNumberBandsAreGreenRectanglesWithWhiteText) {
     const Bitmap& f = frame();
     for (const char* name : {"sm", "fl", "sq", "tl", "gjl", "shl", "fy", "fsxg"}) {
         const Rect r = formRectOf(name);
@@ -189,7 +189,7 @@ TEST_F(Window, TheNumberBandsAreGreenRectanglesWithWhiteText) {
     EXPECT_GT(test::countColor(f, ll, Color::rgb(0x800000)), 3);
 }
 
-TEST_F(Window, TheGlyphPicturesAndTheButtonsColoursPerState) {
+TEST_P(Window, TheGlyphPicturesAndTheButtonsColoursPerState) {
     const Bitmap up = upGlyph(), down = downGlyph();
     EXPECT_EQ(up.size(), (Size{17, 8}));
     EXPECT_EQ(up.color(8, 2), colors::black);
@@ -232,7 +232,7 @@ TEST_F(Window, TheGlyphPicturesAndTheButtonsColoursPerState) {
     EXPECT_EQ(frame().color(r.left + 1, r.top + 1), sysColor(SysColor::WindowFrame));
 }
 
-TEST_F(Window, TheGroupFramesCaptionInterruptsItsTopLine) {
+TEST_P(Window, TheGroupFramesCaptionInterruptsItsTopLine) {
     auto& group = form().control<TFlatGroupBox>("flatGroupBox1");
     const Rect r = group.formRect();
     const int top = r.top + group.frameTop();
@@ -249,7 +249,7 @@ TEST_F(Window, TheGroupFramesCaptionInterruptsItsTopLine) {
     EXPECT_GT(test::countColor(f, cap, Color::rgb(0x800000)), 10);
 }
 
-TEST_F(Window, TheListOfAPickerHasEightRowsOf34) {
+TEST_P(Window, TheListOfAPickerHasEightRowsOf34) {
     click(centreOf("ImageBoxJs"));
     auto& box = form().control<TFlatImageComboBox>("ImageBoxJs");
     ASSERT_TRUE(box.droppedDown());
@@ -267,7 +267,7 @@ TEST_F(Window, TheListOfAPickerHasEightRowsOf34) {
     EXPECT_EQ(list.frame().color(1 + 2 + 1, list.rowRect(1).top + 1), Color::rgb(0x6B4A1E));
 }
 
-TEST_F(Window, TheLogoShowsTheHandTheHintAndOpensTheCommunityPage) {
+TEST_P(Window, TheLogoShowsTheHandTheHintAndOpensTheCommunityPage) {
     std::vector<std::string> opened;
     form().shellOpen = [&](const std::string& a) { opened.push_back(a); };
     // The notice page.
@@ -287,13 +287,13 @@ TEST_F(Window, TheLogoShowsTheHandTheHintAndOpensTheCommunityPage) {
     EXPECT_EQ(opened, std::vector<std::string>{kCommunityAddress});
     EXPECT_EQ(form().controls().EdtRank->text(), before);
     // The logo is the JPEG of the resources, centred.
-    const Bitmap logoPicture = communityLogo();
+    const Bitmap logoPicture = communityLogo(scale());
     EXPECT_EQ(logoPicture.size(), (Size{160, 60}));
     const Rect r = form().control("Image1").formRect();
     EXPECT_EQ(frame().color(r.left + 80, r.top + 5), logoPicture.color(80, 5));
 }
 
-TEST_F(Window, AtStartTheAppearancePickerHoldsTheKeyboardAndTheFirstDownPicksFromIt) {
+TEST_P(Window, AtStartTheAppearancePickerHoldsTheKeyboardAndTheFirstDownPicksFromIt) {
     EXPECT_EQ(form().focusedControl(), &form().control("ImageBoxJs"));
     EXPECT_EQ(backend.activeWindow(), form().window().id());
     backend.keyDown(form().window().id(), Key::Down);
@@ -302,7 +302,7 @@ TEST_F(Window, AtStartTheAppearancePickerHoldsTheKeyboardAndTheFirstDownPicksFro
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(Window, TabMovesThroughTheControlsInTheLayoutsOrder) {
+TEST_P(Window, TabMovesThroughTheControlsInTheLayoutsOrder) {
     std::vector<std::string> order;
     for (Control* c : form().tabOrderList()) order.push_back(c->name());
     EXPECT_EQ(order,
@@ -318,6 +318,8 @@ TEST_F(Window, TabMovesThroughTheControlsInTheLayoutsOrder) {
     // The window's icon is the program's.
     EXPECT_EQ(backend.window(form().window().id())->icon().size(), (Size{48, 48}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Scales, Window, ::testing::Values(1, 2, 3));
 
 }  // namespace
 }  // namespace lymn

@@ -13,16 +13,16 @@
 namespace lymn {
 namespace {
 
-class SkinnedWindow : public test::WindowFixture {
+class SkinnedWindow : public test::ScaledWindowFixture {
   protected:
     Bitmap picture(const char* name) {
         Bitmap b;
-        LoadThemeBitmap(b, name);
+        LoadThemeBitmap(b, name, scale());
         return b;
     }
 };
 
-TEST_F(SkinnedWindow, TheFrameSizesTheWindowAndDrawsItsBorder) {
+TEST_P(SkinnedWindow, TheFrameSizesTheWindowAndDrawsItsBorder) {
     EXPECT_EQ(form().width(), 440);
     EXPECT_EQ(form().height(), 535);
     auto& frameControl = form().control<TSkinForm>("skinForm1");
@@ -41,7 +41,7 @@ TEST_F(SkinnedWindow, TheFrameSizesTheWindowAndDrawsItsBorder) {
     EXPECT_EQ(form().control("skinImagePanel1").bounds(), Rect::xywh(0, 0, 438, 489));
 }
 
-TEST_F(SkinnedWindow, TitleBarSectionsButtonsAndCaption) {
+TEST_P(SkinnedWindow, TitleBarSectionsButtonsAndCaption) {
     auto& bar = form().control<TSkinForm>("skinForm1").TitleBar();
     EXPECT_EQ(bar.formRect(), Rect::xywh(1, 0, 438, 23));
     const Bitmap& f = frame();
@@ -80,7 +80,7 @@ TEST_F(SkinnedWindow, TitleBarSectionsButtonsAndCaption) {
     EXPECT_LT(dark.right, 1 + 401);
 }
 
-TEST_F(SkinnedWindow, TabStripShowsTheSelectedTabLowerAndTheFramePatternAround) {
+TEST_P(SkinnedWindow, TabStripShowsTheSelectedTabLowerAndTheFramePatternAround) {
     auto& pages = form().control<TSkinPageControl>("skinPageControl1");
     EXPECT_EQ(pages.strip().height(), 22);
     EXPECT_EQ(pages.ActivePage()->name(), "One");
@@ -113,7 +113,7 @@ TEST_F(SkinnedWindow, TabStripShowsTheSelectedTabLowerAndTheFramePatternAround) 
     EXPECT_FALSE(captionInk.empty());
 }
 
-TEST_F(SkinnedWindow, TheTabWidthsFollowTheTabFontAtOnce) {
+TEST_P(SkinnedWindow, TheTabWidthsFollowTheTabFontAtOnce) {
     auto& pages = form().control<TSkinPageControl>("skinPageControl1");
     const int before = pages.strip().tabWidth(0);
     FontSpec large = pages.font();
@@ -130,7 +130,7 @@ TEST_F(SkinnedWindow, TheTabWidthsFollowTheTabFontAtOnce) {
     EXPECT_EQ(pages.ActivePage()->name(), "skinTabSheet2");
 }
 
-TEST_F(SkinnedWindow, TheLineUnderTheTabsFollowsTheStripsWidth) {
+TEST_P(SkinnedWindow, TheLineUnderTheTabsFollowsTheStripsWidth) {
     auto& strip = form().control<TSkinPageControl>("skinPageControl1").strip();
     const uint32_t line[5] = {0x4E4EAF, 0x9B9BED, 0x9B9BED, 0x9B9BED, 0xD0D0D0};
     for (int width : {600, 300, 440}) {
@@ -147,7 +147,7 @@ TEST_F(SkinnedWindow, TheLineUnderTheTabsFollowsTheStripsWidth) {
     }
 }
 
-TEST_F(SkinnedWindow, PicturePanelsShowTheTopLeftOfTheStripedPicture) {
+TEST_P(SkinnedWindow, PicturePanelsShowTheTopLeftOfTheStripedPicture) {
     const Bitmap& f = frame();
     const uint32_t rows[4] = {0xEFEFEF, 0xE8E8E8, 0xEFEFEF, 0xFFFFFF};
     // An empty stretch of the character page: between the pickers and the group frames.
@@ -156,7 +156,7 @@ TEST_F(SkinnedWindow, PicturePanelsShowTheTopLeftOfTheStripedPicture) {
     EXPECT_EQ(f.color(1 + 5, 45 + 488), Color::rgb(rows[488 % 4]));
 }
 
-TEST_F(SkinnedWindow, TheSkinnedButtonsAreSlicedFromTheirPicture) {
+TEST_P(SkinnedWindow, TheSkinnedButtonsAreSlicedFromTheirPicture) {
     auto& button = form().control("skinButton1");
     EXPECT_EQ(button.width(), 80);
     EXPECT_EQ(button.height(), 23);
@@ -170,7 +170,7 @@ TEST_F(SkinnedWindow, TheSkinnedButtonsAreSlicedFromTheirPicture) {
         EXPECT_EQ(f.color(r.left + x, r.top + y), expected.color(x, y)) << x << "," << y;
 }
 
-TEST_F(SkinnedWindow, ClickingTheTabsSwitchesThePagesAndKeepsTheValues) {
+TEST_P(SkinnedWindow, ClickingTheTabsSwitchesThePagesAndKeepsTheValues) {
     auto& pages = form().control<TSkinPageControl>("skinPageControl1");
     std::vector<int> activations;
     pages.OnTabActive = [&](Control&, int i) { activations.push_back(i); };
@@ -200,7 +200,7 @@ TEST_F(SkinnedWindow, ClickingTheTabsSwitchesThePagesAndKeepsTheValues) {
     EXPECT_EQ(pages.strip().TabIndex(), 0);
 }
 
-TEST_F(SkinnedWindow, TitleBarPressOnCloseReleaseOnMinimiseMinimises) {
+TEST_P(SkinnedWindow, TitleBarPressOnCloseReleaseOnMinimiseMinimises) {
     auto& bar = form().control<TSkinForm>("skinForm1").TitleBar();
     const Point close{1 + 427, 12}, min{1 + 409, 12};
     press(close);
@@ -218,7 +218,7 @@ TEST_F(SkinnedWindow, TitleBarPressOnCloseReleaseOnMinimiseMinimises) {
     EXPECT_EQ(bar.hoverIndex(), 0);
     const Bitmap hover = frame();
     Bitmap over;
-    LoadThemeBitmap(over, "PINSTRIPE_TITLEBTN_CTLBOX_MOUSEON");
+    LoadThemeBitmap(over, "PINSTRIPE_TITLEBTN_CTLBOX_MOUSEON", scale());
     EXPECT_EQ(hover.color(1 + 3 + 8, 4 + 8), over.color(8, 8));
     click({1 + 10, 12});
     EXPECT_FALSE(form().closed());
@@ -231,7 +231,7 @@ TEST_F(SkinnedWindow, TitleBarPressOnCloseReleaseOnMinimiseMinimises) {
     EXPECT_TRUE(form().closed());
 }
 
-TEST_F(SkinnedWindow, TheTitleBarsHoveredButtonComesFromItsMouseEventsNotThePointer) {
+TEST_P(SkinnedWindow, TheTitleBarsHoveredButtonComesFromItsMouseEventsNotThePointer) {
     auto& bar = form().control<TSkinForm>("skinForm1").TitleBar();
     move({1 + 200, 12});  // the pointer over the empty bar
     // A move the bar is told of, over the close button, wherever the pointer is.
@@ -254,7 +254,7 @@ TEST_F(SkinnedWindow, TheTitleBarsHoveredButtonComesFromItsMouseEventsNotThePoin
     EXPECT_EQ(bar.hoverIndex(), -1);
 }
 
-TEST_F(SkinnedWindow, TheTitleBarIsLaidOutWhenWhatItDependsOnChangesNotWhenItPaints) {
+TEST_P(SkinnedWindow, TheTitleBarIsLaidOutWhenWhatItDependsOnChangesNotWhenItPaints) {
     auto& frameControl = form().control<TSkinForm>("skinForm1");
     auto& bar = frameControl.TitleBar();
     frame();
@@ -296,7 +296,7 @@ TEST_F(SkinnedWindow, TheTitleBarIsLaidOutWhenWhatItDependsOnChangesNotWhenItPai
     EXPECT_EQ(bar.shownCaption(), "Ab...");
 }
 
-TEST_F(SkinnedWindow, PressingTheEmptyTitleBarMovesTheWindow) {
+TEST_P(SkinnedWindow, PressingTheEmptyTitleBarMovesTheWindow) {
     const Point before = form().position();
     press({1 + 200, 10});
     EXPECT_TRUE(form().tracking());
@@ -306,7 +306,7 @@ TEST_F(SkinnedWindow, PressingTheEmptyTitleBarMovesTheWindow) {
     EXPECT_FALSE(form().tracking());
 }
 
-TEST_F(SkinnedWindow, TheSecondPressOfADoubleClickMovesTooAndAWindowManagerTakesTheMove) {
+TEST_P(SkinnedWindow, TheSecondPressOfADoubleClickMovesTooAndAWindowManagerTakesTheMove) {
     const Point before = form().position();
     click({1 + 200, 10});
     press({1 + 200, 10}, 2);
@@ -332,7 +332,7 @@ TEST_F(SkinnedWindow, TheSecondPressOfADoubleClickMovesTooAndAWindowManagerTakes
     EXPECT_TRUE(form().closed());
 }
 
-TEST_F(SkinnedWindow, TheBorderResizesTheWindowWithinTheMinimums) {
+TEST_P(SkinnedWindow, TheBorderResizesTheWindowWithinTheMinimums) {
     EXPECT_EQ(form().hitTest({0, 200}), HitTest::Left);
     EXPECT_EQ(form().hitTest({439, 200}), HitTest::Right);
     EXPECT_EQ(form().hitTest({200, 534}), HitTest::Bottom);
@@ -359,7 +359,7 @@ TEST_F(SkinnedWindow, TheBorderResizesTheWindowWithinTheMinimums) {
     EXPECT_EQ(form().control("skinForm1").bounds(), Rect::xywh(1, 0, 128, 49));
 }
 
-TEST_F(SkinnedWindow, AnotherActiveWindowGreysTheCaption) {
+TEST_P(SkinnedWindow, AnotherActiveWindowGreysTheCaption) {
     auto& bar = form().control<TSkinForm>("skinForm1").TitleBar();
     InputEvent e;
     e.type = InputEvent::Type::Deactivate;
@@ -374,7 +374,7 @@ TEST_F(SkinnedWindow, AnotherActiveWindowGreysTheCaption) {
     EXPECT_EQ(bar.captionColor(), colors::black);
 }
 
-TEST_F(SkinnedWindow, ALongCaptionIsShortenedToItsFirstCharacter) {
+TEST_P(SkinnedWindow, ALongCaptionIsShortenedToItsFirstCharacter) {
     auto& frameControl = form().control<TSkinForm>("skinForm1");
     frameControl.setCaption(std::string("岚渊角色模拟器") + std::string(60, 'x'));
     frame();
@@ -416,7 +416,7 @@ TEST(SkinForm, TheBodyIsThePatternOfPinstripeAndPearlAndTheColourOfTheOtherStyle
     expectBody(nullptr, Color::rgb(0xEFEBDE));
 }
 
-TEST_F(SkinnedWindow, TheFrameRefusesASecondFrameAndItselfAsFormPanel) {
+TEST_P(SkinnedWindow, TheFrameRefusesASecondFrameAndItselfAsFormPanel) {
     try {
         form().add<TSkinForm>();
         ADD_FAILURE() << "a second frame was made";
@@ -440,7 +440,7 @@ TEST_F(SkinnedWindow, TheFrameRefusesASecondFrameAndItselfAsFormPanel) {
               "Sorry, only one button's ButtonType property can be \"skinControlBox\"");
 }
 
-TEST_F(SkinnedWindow, StylesComeFromTheFrameAndStayWithEachControl) {
+TEST_P(SkinnedWindow, StylesComeFromTheFrameAndStayWithEachControl) {
     EXPECT_EQ(GetSkinFormStyle(&form()), TSkinUIStyle::Pinstripe);
     Form plain(app());
     EXPECT_EQ(GetSkinFormStyle(&plain), TSkinUIStyle::Navy);
@@ -457,6 +457,8 @@ TEST_F(SkinnedWindow, StylesComeFromTheFrameAndStayWithEachControl) {
     EXPECT_EQ(pages.color(), colors::white);
     EXPECT_EQ(pages.GetPage(0)->color(), colors::white);
 }
+
+INSTANTIATE_TEST_SUITE_P(Scales, SkinnedWindow, ::testing::Values(1, 2, 3));
 
 }  // namespace
 }  // namespace lymn
