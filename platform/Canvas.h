@@ -50,7 +50,9 @@ class Canvas {
     void translate(int dx, int dy);
     void translate(Point d) { translate(d.x, d.y); }
     void intersectClip(const Rect& local);
-    Point origin() const { return {state_.origin.x / scale_, state_.origin.y / scale_}; }
+    Point origin() const {
+        return {floorDiv(state_.origin.x, scale_), floorDiv(state_.origin.y, scale_)};
+    }
     Rect clip() const;
     bool clipEmpty() const { return state_.clip.empty(); }
 
