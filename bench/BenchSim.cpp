@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "bench/Alternating.h"
 #include "editors/TFlatImageComboBox.h"
 #include "editors/TFlatTextEdit.h"
 #include "tools/lymn-drive/Driver.h"
@@ -15,7 +16,8 @@ namespace fs = std::filesystem;
 
 struct Running {
     explicit Running(int scale = 1) {
-        dir = fs::temp_directory_path() / ("lymn-bench-sim-" + std::to_string(::getpid()));
+        dir = fs::temp_directory_path() /
+              ("lymn-bench-sim-" + std::to_string(::getpid()) + "-" + std::to_string(scale));
         fs::remove_all(dir);
         fs::create_directories(dir);
         fs::copy_file(fs::path(LYMN_BINARY_DIR) / "lymn.mdb", dir / "lymn.mdb");
@@ -33,17 +35,19 @@ struct Running {
     std::unique_ptr<lymn::tools::Driver> driver;
 };
 
-// Changes of the level text as typing makes them, with the recomputation they run, and
-// optionally the repaint of what changed at a scale.
+// One change of the level text as typing makes it, with the recomputation it runs, and
+// optionally the repaint of what changed.
+void typeLevel(Running& r, bool repaint, int& i) {
+    auto& inner = r.driver->form().controls().EdtRank->innerEdit();
+    inner.selectAll();
+    inner.replaceSelection((i++ & 1) ? "35" : "36");
+    if (repaint) r.driver->form().present();
+}
+
 void typedLevelChanges(benchmark::State& state, bool repaint, int scale = 1) {
     Running r(scale);
-    auto& inner = r.driver->form().controls().EdtRank->innerEdit();
     int i = 0;
-    for (auto _ : state) {
-        inner.selectAll();
-        inner.replaceSelection((i++ & 1) ? "35" : "36");
-        if (repaint) r.driver->form().present();
-    }
+    for (auto _ : state) typeLevel(r, repaint, i);
 }
 
 void BM_TypedLevelChange(benchmark::State& state) {
@@ -55,6 +59,17 @@ void BM_TypedLevelChangeWithRepaint(benchmark::State& state) {
     typedLevelChanges(state, true, static_cast<int>(state.range(0)));
 }
 BENCHMARK(BM_TypedLevelChangeWithRepaint)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// Typed level changes with their repaint at scale 1 and at scale 2 in turn: the two medians
+// (microseconds) and their ratio.
+void BM_TypedLevelChangeScale2AgainstScale1(benchmark::State& state) {
+    Running one(1), two(2);
+    int i = 0, j = 0;
+    lymn::bench::alternate(
+        state, "scale1_us", [&] { typeLevel(one, true, i); }, "scale2_us",
+        [&] { typeLevel(two, true, j); });
+}
+BENCHMARK(BM_TypedLevelChangeScale2AgainstScale1)->Unit(benchmark::kMicrosecond);
 
 // A picker selection: the handler, the query and the loading of the row.
 void BM_PickerSelection(benchmark::State& state) {

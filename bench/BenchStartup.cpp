@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/Program.h"
+#include "bench/Alternating.h"
 #include "capture/JpegCodec.h"
 #include "platform/headless/HeadlessBackend.h"
 
@@ -55,6 +56,24 @@ void BM_ComposeWholeWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ComposeWholeWindow)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+// The whole window composed at scale 1 and at scale 2 in turn: the two medians (microseconds)
+// and their ratio.
+void BM_ComposeScale2AgainstScale1(benchmark::State& state) {
+    lymn::HeadlessBackend backend1(kScreen, 1), backend2(kScreen, 2);
+    lymn::Program program1(backend1, folder(), quiet), program2(backend2, folder(), quiet);
+    program1.show();
+    program2.show();
+    auto compose = [](lymn::TFormLy& form) {
+        return [&form] {
+            form.invalidate();
+            form.present();
+        };
+    };
+    lymn::bench::alternate(state, "scale1_us", compose(*program1.form()), "scale2_us",
+                           compose(*program2.form()));
+}
+BENCHMARK(BM_ComposeScale2AgainstScale1)->Unit(benchmark::kMicrosecond);
 
 // One click of the screenshot button's handler: the logo shown, the window composed, the
 // JPEG written beside the executable, the logo hidden again.
