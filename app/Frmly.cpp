@@ -36,7 +36,11 @@ TFormLy::TFormLy(Application& app, FileLocations locations)
     window().setIcon(programIcon());
     shellOpen = [](const std::string& address) { shell::open(address); };
     onCreate = [this](Form& f) { FormCreate(f); };
-    onShow = [this](Form& f) { FormShow(f); };
+    onShow = [this](Form& f) {
+        FormShow(f);
+        keepStartCaptions();
+    };
+    addHook([this](FormMessage& m) { undoKeys(m); });
 }
 
 TFormLy::~TFormLy() {

@@ -4,12 +4,14 @@
 #include <future>
 #include <string>
 
+#include "app/BuildHistory.h"
 #include "app/FileLocations.h"
 #include "editors/TFlatImageList.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/Form.h"
 #include "points/TPointHandlers.h"
+#include "sim/Build.h"
 #include "sim/TCharacterHandlers.h"
 #include "store/TADOConnection.h"
 #include "store/TADOQuery.h"
@@ -53,6 +55,19 @@ class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPoi
     void skinButton1Click(Control& sender);
     void Image1Click(Control& sender);
 
+    // The build the window shows; raises the conversion error while the level text is not a
+    // number.
+    sim::Build currentBuild() const;
+    // Shows a build through the handlers a player uses (the pickers, the level, the point
+    // buttons), so that the window ends as those clicks by hand leave it; a build of nothing
+    // picked is the window as it was shown. One step of the undo history.
+    void restoreBuild(const sim::Build& build);
+    // A step back or forward through the builds the window went through (Ctrl+Z; Ctrl+Y or
+    // Ctrl+Shift+Z where the level edit does not hold the keyboard); false when there is none.
+    bool undo();
+    bool redo();
+    const BuildHistory& history() const { return history_; }
+
     // Where the screenshot takes the time and the locale's separators from, and how the shell
     // opens the community page (tests put their own).
     std::function<clock::LocalTime()> localTime = clock::localNow;
@@ -70,11 +85,31 @@ class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPoi
     // Runs on the worker thread while the window is built.
     void prepareFiles();
 
+    // A handler of the layout that may change the build, followed by the history's record.
+    template <class Handler>
+    std::function<void(Control&)> tracked(Handler handler) {
+        return [this, handler](Control& sender) {
+            (this->*handler)(sender);
+            buildChanged();
+        };
+    }
+    void buildChanged();
+    void keepStartCaptions();
+    void restoreStart();
+    void takeBackResistances();
+    // restoreBuild without the history's record.
+    void showBuild(const sim::Build& build);
+    void undoKeys(FormMessage& m);
+
     FileLocations locations_;
     store::TADOConnection adoCon_{"ADOCon"};
     store::TADOQuery adoTemp_{"ADOTemp", adoCon_};
     TFlatImageList imageList1_{32, 32};
     TFlatImageList imageList2_{32, 32};
+    BuildHistory history_;
+    bool restoring_ = false;
+    // The number labels as the window was first shown: what a build of nothing picked shows.
+    std::vector<std::pair<TFlatLabel*, std::string>> startCaptions_;
     // The data file's preparation, under way while the window is built; last, so that it has
     // ended before the connection and the folder go.
     std::future<void> preparing_;

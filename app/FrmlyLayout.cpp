@@ -223,7 +223,7 @@ void TFormLy::CreateCharacterPage(Control& panel) {
         jsp.addItem(std::string(item.name),
                     item.code.empty() ? EditValue::null() : EditValue(std::string(item.code)),
                     item.imageIndex);
-    jsp.OnChange = [this](Control& s) { ImageBoxJsPropertiesChange(s); };
+    jsp.OnChange = tracked(&TFormLy::ImageBoxJsPropertiesChange);
     c.ImageBoxJs = &js;
 
     auto& zy = panel.add<TFlatImageComboBox>();
@@ -234,7 +234,7 @@ void TFormLy::CreateCharacterPage(Control& panel) {
     zyp.Images = &imageList2_;
     for (const auto& item : sim::ProfessionTable)
         zyp.addItem(std::string(item.name), EditValue(std::string(item.code)), item.imageIndex);
-    zyp.OnChange = [this](Control& s) { ImageBoxZyPropertiesChange(s); };
+    zyp.OnChange = tracked(&TFormLy::ImageBoxZyPropertiesChange);
     zy.SetEditValue(EditValue("0"));
     c.ImageBoxZy = &zy;
 
@@ -244,7 +244,7 @@ void TFormLy::CreateCharacterPage(Control& panel) {
     rank.setBounds(185, 75, 58, 21);
     rank.setTabOrder(2);
     rank.setText("1");
-    rank.properties().OnChange = [this](Control& s) { EdtRankPropertiesChange(s); };
+    rank.properties().OnChange = tracked(&TFormLy::EdtRankPropertiesChange);
     c.EdtRank = &rank;
 
     auto& spin = panel.add<TFlatSpinButton>();
@@ -336,37 +336,35 @@ void TFormLy::addLogo(Control& parent, const char* name, int x, int y) {
 
 void TFormLy::CreateAttributeGroup(TFlatGroupBox& group) {
     sim::CharacterControls& c = controls_;
-    const PointGroup spec{
-        kBlue,
-        kMaroon,
-        75,
-        {{{"flatLabel2", "力量:", 20, "Labll", &c.Labll, "la", "ld", 17,
-           [this](Control& s) { laClick(s); }, [this](Control& s) { ldClick(s); }},
-          {"flatLabel3", "体魄:", 54, "Labtp", &c.Labtp, "ta", "td", 51,
-           [this](Control& s) { taClick(s); }, [this](Control& s) { tdClick(s); }},
-          {"flatLabel5", "元神:", 88, "Labys", &c.Labys, "ya", "yd", 85,
-           [this](Control& s) { yaClick(s); }, [this](Control& s) { ydClick(s); }},
-          {"flatLabel7", "筋骨:", 123, "Labjg", &c.Labjg, "ja", "jd", 120,
-           [this](Control& s) { jaClick(s); }, [this](Control& s) { jdClick(s); }}}},
-        {"flatLabel1", "可支配属性点:", 18, "sxd", &c.sxd, 110}};
+    const PointGroup spec{kBlue,
+                          kMaroon,
+                          75,
+                          {{{"flatLabel2", "力量:", 20, "Labll", &c.Labll, "la", "ld", 17,
+                             tracked(&TFormLy::laClick), tracked(&TFormLy::ldClick)},
+                            {"flatLabel3", "体魄:", 54, "Labtp", &c.Labtp, "ta", "td", 51,
+                             tracked(&TFormLy::taClick), tracked(&TFormLy::tdClick)},
+                            {"flatLabel5", "元神:", 88, "Labys", &c.Labys, "ya", "yd", 85,
+                             tracked(&TFormLy::yaClick), tracked(&TFormLy::ydClick)},
+                            {"flatLabel7", "筋骨:", 123, "Labjg", &c.Labjg, "ja", "jd", 120,
+                             tracked(&TFormLy::jaClick), tracked(&TFormLy::jdClick)}}},
+                          {"flatLabel1", "可支配属性点:", 18, "sxd", &c.sxd, 110}};
     fillPointGroup(group, spec);
 }
 
 void TFormLy::CreateResistanceGroup(TFlatGroupBox& group) {
     sim::CharacterControls& c = controls_;
-    const PointGroup spec{
-        kPurple,
-        sysColor(SysColor::ActiveCaption),
-        49,
-        {{{"flatLabel9", "定身:", 20, "Labds", &c.Labds, "da", "dd", 17,
-           [this](Control& s) { daClick(s); }, [this](Control& s) { ddClick(s); }},
-          {"flatLabel11", "迷惑:", 54, "Labmh", &c.Labmh, "ma", "md", 51,
-           [this](Control& s) { maClick(s); }, [this](Control& s) { mdClick(s); }},
-          {"flatLabel13", "流失:", 88, "Labls", &c.Labls, "lsa", "lsd", 85,
-           [this](Control& s) { lsaClick(s); }, [this](Control& s) { lsdClick(s); }},
-          {"flatLabel15", "削弱:", 123, "Labxr", &c.Labxr, "xa", "xd", 120,
-           [this](Control& s) { xaClick(s); }, [this](Control& s) { xdClick(s); }}}},
-        {"flatLabel6", "可支配抗性点:", 23, "kxd", &c.kxd, 115}};
+    const PointGroup spec{kPurple,
+                          sysColor(SysColor::ActiveCaption),
+                          49,
+                          {{{"flatLabel9", "定身:", 20, "Labds", &c.Labds, "da", "dd", 17,
+                             tracked(&TFormLy::daClick), tracked(&TFormLy::ddClick)},
+                            {"flatLabel11", "迷惑:", 54, "Labmh", &c.Labmh, "ma", "md", 51,
+                             tracked(&TFormLy::maClick), tracked(&TFormLy::mdClick)},
+                            {"flatLabel13", "流失:", 88, "Labls", &c.Labls, "lsa", "lsd", 85,
+                             tracked(&TFormLy::lsaClick), tracked(&TFormLy::lsdClick)},
+                            {"flatLabel15", "削弱:", 123, "Labxr", &c.Labxr, "xa", "xd", 120,
+                             tracked(&TFormLy::xaClick), tracked(&TFormLy::xdClick)}}},
+                          {"flatLabel6", "可支配抗性点:", 23, "kxd", &c.kxd, 115}};
     fillPointGroup(group, spec);
 }
 

@@ -8,6 +8,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -119,6 +121,96 @@ TEST(DriverScripts, ShotWritesTheWindowAtItsScaleAndABadScaleIsRefused) {
     for (const char* bad : {"0", "4", "abc"})
         EXPECT_EQ(runDriver(script, {"--scale", bad}).status, 2);
     fs::remove_all(dir);
+}
+
+// Runs a script given as text; its output.
+Result runText(const std::string& script, const std::string& name) {
+    const fs::path file =
+        fs::temp_directory_path() / ("lymn-e2e-" + std::to_string(::getpid()) + "-" + name);
+    std::ofstream(file) << script;
+    Result r = runDriver(file);
+    fs::remove(file);
+    return r;
+}
+
+// The lines of the output that start with prefix, without it.
+std::vector<std::string> linesAfter(const std::string& out, const std::string& prefix) {
+    std::vector<std::string> found;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind(prefix, 0) == 0) found.push_back(line.substr(prefix.size()));
+    return found;
+}
+
+// The dumps of an output, each as one text.
+std::vector<std::string> dumps(const std::string& out) {
+    std::vector<std::string> found;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("EdtRank=", 0) == 0) found.emplace_back();
+        if (!found.empty() && line.find('=') != std::string::npos) found.back() += line + "\n";
+    }
+    return found;
+}
+
+// Random builds made by clicks: the code restored in a new process shows the same window, with
+// no box on the way; undoing every step gives the start and redoing them the end.
+TEST(DriverScripts, BuildsTravelAsCodesAndUndoAndRedoWalkTheirSteps) {
+    std::mt19937 rng(2026);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    const char* ups[] = {"la", "ta", "ya", "ja", "da", "ma", "lsa", "xa"};
+    const char* downs[] = {"ld", "td", "yd", "jd", "dd", "md", "lsd", "xd"};
+    const std::string start = dumps(runText("dump\n", "start").out).at(0);
+    for (int i = 0; i < 12; ++i) {
+        SCOPED_TRACE(i);
+        std::ostringstream script;
+        script << "pick js " << pick(1, 20) << "\npick zy " << pick(1, 8) << "\nlevel "
+               << pick(1, 200) << "\n";
+        if (pick(0, 1)) script << "pick zy " << pick(1, 8) << "\nlevel " << pick(1, 200) << "\n";
+        for (int n = pick(0, 40); n > 0; --n)
+            script << "click " << (pick(0, 4) ? ups : downs)[pick(0, 7)] << "\n";
+        script << "dump\ncode\n";
+        for (int n = 0; n < 120; ++n) script << "undo\n";
+        script << "dump\n";
+        for (int n = 0; n < 120; ++n) script << "redo\n";
+        script << "dump\n";
+        const Result made = runText(script.str(), "made");
+        ASSERT_EQ(made.status, 0) << made.out;
+        const auto codes = linesAfter(made.out, "code: ");
+        const auto shown = dumps(made.out);
+        ASSERT_EQ(codes.size(), 1u) << made.out;
+        ASSERT_EQ(shown.size(), 3u) << made.out;
+        EXPECT_EQ(shown[1], start);
+        EXPECT_EQ(shown[2], shown[0]) << script.str().substr(0, script.str().find("undo"));
+        const Result restored = runText("restore " + codes[0] + "\ndump\ncode\n", "restored");
+        EXPECT_TRUE(linesAfter(restored.out, "box: ").empty()) << restored.out;
+        EXPECT_TRUE(linesAfter(restored.out, "error: ").empty()) << restored.out;
+        ASSERT_EQ(dumps(restored.out).size(), 1u) << restored.out;
+        EXPECT_EQ(dumps(restored.out)[0], shown[0]) << codes[0];
+        EXPECT_EQ(linesAfter(restored.out, "code: "), codes);
+    }
+}
+
+// A code that is not one gives one box, and the window stays as it was.
+TEST(DriverScripts, ARefusedCodeGivesOneBoxAndChangesNothing) {
+    std::mt19937 rng(5);
+    std::ostringstream script;
+    script << "pick js 2\npick zy 3\nlevel 40\nclick la\ndump\n";
+    int refusals = 0;
+    for (size_t length = 0; length <= 200; length += 7) {
+        std::string text;
+        for (size_t k = 0; k < length; ++k)
+            text += static_cast<char>(std::uniform_int_distribution<int>(33, 126)(rng));
+        script << "restore " << text << "\n";
+        ++refusals;
+    }
+    script << "restore LY2000000000000000000000\nrestore LY1000000000000000000001\ndump\n";
+    refusals += 2;
+    const Result r = runText(script.str(), "refused");
+    EXPECT_EQ(static_cast<int>(linesAfter(r.out, "error: ").size()), refusals) << r.out;
+    const auto shown = dumps(r.out);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1], shown[0]);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/Error.h"
 #include "platform/PngWriter.h"
 #include "platform/Utf8.h"
+#include "sim/BuildCode.h"
 #include "sim/CodeTables.h"
 
 namespace lymn::tools {
@@ -114,15 +115,27 @@ bool Driver::command(const Line& line) {
     };
     constexpr size_t kAny = std::numeric_limits<size_t>::max();
     static const std::map<std::string, Entry> kCommands = {
-        {"pick", {&Driver::pick, 3, 3}},    {"level", {&Driver::level, 1, kAny}},
-        {"type", {&Driver::type, 2, kAny}}, {"backspace", {&Driver::backspace, 1, 1}},
-        {"spin", {&Driver::spin, 2, 3}},    {"hold", {&Driver::hold, 3, 3}},
-        {"click", {&Driver::click, 2, 2}},  {"press", {&Driver::pointer, 3, 3}},
-        {"move", {&Driver::pointer, 3, 3}}, {"release", {&Driver::pointer, 3, 3}},
-        {"key", {&Driver::key, 2, 2}},      {"wait", {&Driver::wait, 2, 2}},
-        {"dump", {&Driver::dump, 1, 1}},    {"sheet", {&Driver::sheet, 1, 1}},
-        {"index", {&Driver::index, 1, 1}},  {"closed", {&Driver::closed, 1, 1}},
+        {"pick", {&Driver::pick, 3, 3}},
+        {"level", {&Driver::level, 1, kAny}},
+        {"type", {&Driver::type, 2, kAny}},
+        {"backspace", {&Driver::backspace, 1, 1}},
+        {"spin", {&Driver::spin, 2, 3}},
+        {"hold", {&Driver::hold, 3, 3}},
+        {"click", {&Driver::click, 2, 2}},
+        {"press", {&Driver::pointer, 3, 3}},
+        {"move", {&Driver::pointer, 3, 3}},
+        {"release", {&Driver::pointer, 3, 3}},
+        {"key", {&Driver::key, 2, 2}},
+        {"wait", {&Driver::wait, 2, 2}},
+        {"dump", {&Driver::dump, 1, 1}},
+        {"sheet", {&Driver::sheet, 1, 1}},
+        {"index", {&Driver::index, 1, 1}},
+        {"closed", {&Driver::closed, 1, 1}},
         {"shot", {&Driver::shot, 2, 2}},
+        {"code", {&Driver::code, 1, 1}},
+        {"restore", {&Driver::restore, 1, kAny}},
+        {"undo", {&Driver::undo, 1, 1}},
+        {"redo", {&Driver::redo, 1, 1}},
     };
     const auto it = kCommands.find(line.words[0]);
     if (it == kCommands.end()) return false;
@@ -297,6 +310,34 @@ bool Driver::closed(const Line&) {
 bool Driver::shot(const Line& line) {
     form().present();
     png::write(form().frame(), line.words[1]);
+    return true;
+}
+
+// code: the build the window shows, as its code.
+bool Driver::code(const Line&) {
+    application().guarded(
+        [this] { out_ << "code: " << sim::BuildCode::encode(form().currentBuild()) << "\n"; });
+    return true;
+}
+
+// restore CODE: the build of a code shown, as pasting it does (a refusal is its box).
+bool Driver::restore(const Line& line) {
+    const std::string text = line.text.value_or("");
+    application().guarded([this, &text] { form().restoreBuild(sim::BuildCode::decode(text)); });
+    application().processMessages();
+    return true;
+}
+
+// undo, redo: a step through the window's builds, as Ctrl+Z and Ctrl+Y take it.
+bool Driver::undo(const Line&) {
+    form().undo();
+    application().processMessages();
+    return true;
+}
+
+bool Driver::redo(const Line&) {
+    form().redo();
+    application().processMessages();
     return true;
 }
 

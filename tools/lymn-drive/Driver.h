@@ -55,6 +55,10 @@ class Driver {
     bool index(const Line& line);
     bool closed(const Line& line);
     bool shot(const Line& line);
+    bool code(const Line& line);
+    bool restore(const Line& line);
+    bool undo(const Line& line);
+    bool redo(const Line& line);
 
     void openAndPick(const std::string& which, int index);
     void focusRank();
