@@ -100,6 +100,7 @@ struct InputEvent {
         Resized,
         Minimized,
         Restored,
+        DropFile,  // a file dropped onto the window: its path in text
     };
     Type type = Type::Expose;
     uint32_t window = 0;

@@ -561,6 +561,9 @@ void Form::handleInput(const InputEvent& e) {
             minimized_ = false;
             invalidate();
             break;
+        case InputEvent::Type::DropFile:
+            if (onDropFile) onDropFile(e.text);
+            break;
     }
 }
 

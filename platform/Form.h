@@ -111,6 +111,8 @@ class Form : public Control {
     std::function<void(Form&)> onCreate;
     std::function<void(Form&)> onShow;
     std::function<void(Form&)> onClose;
+    // A file dropped onto the window from the desktop, by its path.
+    std::function<void(const std::string&)> onDropFile;
     // A popup: what a mouse press outside it, or the owner window losing the focus, does.
     std::function<void()> onOutsideClick;
 

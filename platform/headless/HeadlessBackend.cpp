@@ -148,4 +148,12 @@ void HeadlessBackend::text(uint32_t window, const std::string& t) {
     inject(e);
 }
 
+void HeadlessBackend::dropFile(uint32_t window, const std::string& path) {
+    InputEvent e;
+    e.type = InputEvent::Type::DropFile;
+    e.window = window;
+    e.text = path;
+    inject(e);
+}
+
 }  // namespace lymn

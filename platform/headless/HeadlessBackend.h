@@ -105,6 +105,8 @@ class HeadlessBackend : public Backend {
     void keyDown(uint32_t window, Key k, unsigned mods = 0);
     void keyUp(uint32_t window, Key k, unsigned mods = 0);
     void text(uint32_t window, const std::string& text);
+    // A file dropped onto the window from the desktop.
+    void dropFile(uint32_t window, const std::string& path);
     // The window system asks a window to close; window 0 asks the whole program to end.
     void closeRequest(uint32_t window);
     void advance(int64_t ms) { now_ += ms; }

@@ -133,6 +133,12 @@ bool translate(const SDL_Event& ev, int scale, InputEvent& out) {
             out.window = ev.text.windowID;
             out.text = ev.text.text;
             return true;
+        case SDL_DROPFILE:
+            out.type = InputEvent::Type::DropFile;
+            out.window = ev.drop.windowID;
+            if (ev.drop.file) out.text = ev.drop.file;
+            SDL_free(ev.drop.file);
+            return !out.text.empty();
         case SDL_QUIT:
             // The session or a signal asks the program to end: window 0 stands for the program.
             out.type = InputEvent::Type::Close;
