@@ -24,7 +24,9 @@ TEST(Packaging, TheDesktopEntryAndMetadataCarryTheVersionFields) {
     EXPECT_NE(desktop.find(std::string("Comment=") + lymn::version::kComments + "\n"),
               std::string::npos);
     EXPECT_NE(desktop.find("TryExec=lymn-sim\n"), std::string::npos);
-    EXPECT_NE(desktop.find("\nExec=lymn-sim\n"), std::string::npos);
+    // The program opens the lymn:// links a browser or a chat hands it, one at a time.
+    EXPECT_NE(desktop.find("\nExec=lymn-sim %u\n"), std::string::npos);
+    EXPECT_NE(desktop.find("\nMimeType=x-scheme-handler/lymn;\n"), std::string::npos);
     EXPECT_NE(desktop.find("Icon=lymn-sim\n"), std::string::npos);
     const std::string meta = readFile(dir + "io.github.lymn.Simulator.metainfo.xml");
     EXPECT_NE(meta.find(std::string("release version=\"") + lymn::version::kFileVersion + "\""),
@@ -34,6 +36,7 @@ TEST(Packaging, TheDesktopEntryAndMetadataCarryTheVersionFields) {
     EXPECT_NE(meta.find("<project_license>"), std::string::npos);
     EXPECT_NE(meta.find("<developer_name>"), std::string::npos);
     EXPECT_NE(meta.find("<binary>lymn-sim</binary>"), std::string::npos);
+    EXPECT_NE(meta.find("<mediatype>x-scheme-handler/lymn</mediatype>"), std::string::npos);
     if (!std::filesystem::exists("/usr/bin/desktop-file-validate"))
         GTEST_SKIP() << "desktop-file-validate is not installed; ./setup installs it";
     const std::string command =
