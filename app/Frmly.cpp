@@ -41,6 +41,9 @@ TFormLy::TFormLy(Application& app, FileLocations locations)
         keepStartCaptions();
     };
     addHook([this](FormMessage& m) { undoKeys(m); });
+    onDropFile = [this](const std::string& path) {
+        application().guarded([this, &path] { openBuildFile(path); });
+    };
 }
 
 TFormLy::~TFormLy() {
@@ -92,7 +95,8 @@ void TFormLy::skinButton1Click(Control&) {
     const Bitmap picture = window.frame();
     const std::filesystem::path path = folder / name;
     try {
-        jpeg::save(picture, path);
+        // The picture carries the build it shows, for a friend's simulator to open.
+        jpeg::save(picture, path, shownBuildCode().value_or(""));
     } catch (...) {
         // The logo is not left showing after a failed save.
         pan.setVisible(false);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <future>
+#include <optional>
 #include <string>
 
 #include "app/BuildHistory.h"
@@ -66,6 +67,13 @@ class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPoi
     // Ctrl+Shift+Z where the level edit does not hold the keyboard); false when there is none.
     bool undo();
     bool redo();
+    // The code of the build shown; nothing while the level text is not a number.
+    std::optional<std::string> shownBuildCode() const;
+    // A build code pasted or given at start; a code that is not one raises what is wrong with it.
+    void restoreCode(std::string_view code);
+    // The build a screenshot carries; a file that cannot be read, is not a picture or carries
+    // no build raises a box's text.
+    void openBuildFile(const std::filesystem::path& path);
     const BuildHistory& history() const { return history_; }
 
     // Where the screenshot takes the time and the locale's separators from, and how the shell

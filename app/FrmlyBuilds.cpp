@@ -4,10 +4,14 @@
 #include <string>
 
 #include "app/Frmly.h"
+#include "capture/JpegCodec.h"
 #include "editors/TFlatImageComboBox.h"
 #include "editors/TFlatLabel.h"
 #include "editors/TFlatTextEdit.h"
+#include "platform/Error.h"
+#include "platform/Files.h"
 #include "platform/Integers.h"
+#include "sim/BuildCode.h"
 #include "sim/CodeTables.h"
 #include "sim/LabelNumbers.h"
 
@@ -96,6 +100,34 @@ void TFormLy::showBuild(const sim::Build& b) {
             }
         }
     }
+}
+
+std::optional<std::string> TFormLy::shownBuildCode() const {
+    // Level 0 and texts that are no level (while the player types) are no build.
+    const std::string& level = controls_.EdtRank->text();
+    if (level.empty() || level.size() > 3 ||
+        level.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int n = std::stoi(level);
+    if (n < 1 || n > 200) return std::nullopt;
+    return sim::BuildCode::encode(currentBuild());
+}
+
+void TFormLy::restoreCode(std::string_view code) {
+    restoreBuild(sim::BuildCode::decode(code));
+}
+
+void TFormLy::openBuildFile(const std::filesystem::path& path) {
+    const auto bytes = files::readAll(path);
+    if (!bytes) throw Error("Cannot open file " + path.string());
+    std::optional<std::string> code;
+    try {
+        code = jpeg::buildCode(*bytes);
+    } catch (const Error&) {
+        throw Error("这个文件不是截图: " + path.string());
+    }
+    if (!code) throw Error("这张截图里没有方案: " + path.string());
+    restoreCode(*code);
 }
 
 void TFormLy::takeBackResistances() {

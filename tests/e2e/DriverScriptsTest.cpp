@@ -124,11 +124,12 @@ TEST(DriverScripts, ShotWritesTheWindowAtItsScaleAndABadScaleIsRefused) {
 }
 
 // Runs a script given as text; its output.
-Result runText(const std::string& script, const std::string& name) {
+Result runText(const std::string& script, const std::string& name,
+               const std::vector<std::string>& args = {}) {
     const fs::path file =
         fs::temp_directory_path() / ("lymn-e2e-" + std::to_string(::getpid()) + "-" + name);
     std::ofstream(file) << script;
-    Result r = runDriver(file);
+    Result r = runDriver(file, args);
     fs::remove(file);
     return r;
 }
@@ -211,6 +212,37 @@ TEST(DriverScripts, ARefusedCodeGivesOneBoxAndChangesNothing) {
     const auto shown = dumps(r.out);
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[1], shown[0]);
+}
+
+// A screenshot carries the build it shows: opened in a new process it shows the same window; a
+// picture without a build, a file that is no picture and a missing file each give one box.
+TEST(DriverScripts, AScreenshotOpensTheBuildItShows) {
+    // A folder of its own, which outlives the driver that saves the screenshot in it.
+    const fs::path dir =
+        fs::temp_directory_path() / ("lymn-e2e-open-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    fs::copy_file(fs::path(LYMN_BINARY_DIR) / "lymn.mdb", dir / "lymn.mdb",
+                  fs::copy_options::overwrite_existing);
+    const Result made = runText(
+        "pick js 7\npick zy 6\nlevel 77\nclick ya\nclick ya\nclick lsa\nclick skinButton1\ndump\n",
+        "shot", {"--dir", dir.string()});
+    const auto saved = linesAfter(made.out, "box: 截图成功，图片保存在：");
+    ASSERT_EQ(saved.size(), 1u) << made.out;
+    const Result opened = runText("open " + saved[0] + "\ndump\n", "open");
+    EXPECT_EQ(dumps(opened.out), dumps(made.out)) << opened.out;
+    EXPECT_TRUE(linesAfter(opened.out, "error: ").empty()) << opened.out;
+    const fs::path plain = fs::path(LYMN_SOURCE_DIR) / "resources/layout/LOGO.jpg";
+    const fs::path notAPicture = fs::path(LYMN_SOURCE_DIR) / "data/t_js.csv";
+    const Result refused = runText("open " + plain.string() + "\nopen " + notAPicture.string() +
+                                       "\nopen /nonexistent/x.jpg\ndump\n",
+                                   "refused");
+    const auto errors = linesAfter(refused.out, "error: ");
+    ASSERT_EQ(errors.size(), 3u) << refused.out;
+    EXPECT_NE(errors[0].find("没有方案"), std::string::npos);
+    EXPECT_NE(errors[1].find("不是截图"), std::string::npos);
+    EXPECT_NE(errors[2].find("Cannot open file"), std::string::npos);
+    EXPECT_EQ(dumps(refused.out), dumps(runText("dump\n", "plain").out));
+    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -136,6 +136,7 @@ bool Driver::command(const Line& line) {
         {"restore", {&Driver::restore, 1, kAny}},
         {"undo", {&Driver::undo, 1, 1}},
         {"redo", {&Driver::redo, 1, 1}},
+        {"open", {&Driver::open, 1, kAny}},
     };
     const auto it = kCommands.find(line.words[0]);
     if (it == kCommands.end()) return false;
@@ -324,6 +325,13 @@ bool Driver::code(const Line&) {
 bool Driver::restore(const Line& line) {
     const std::string text = line.text.value_or("");
     application().guarded([this, &text] { form().restoreBuild(sim::BuildCode::decode(text)); });
+    application().processMessages();
+    return true;
+}
+
+// open FILE: the build a screenshot carries, as dropping the file onto the window opens it.
+bool Driver::open(const Line& line) {
+    backend_.dropFile(form().window().id(), line.text.value_or(""));
     application().processMessages();
     return true;
 }

@@ -59,6 +59,7 @@ class Driver {
     bool restore(const Line& line);
     bool undo(const Line& line);
     bool redo(const Line& line);
+    bool open(const Line& line);
 
     void openAndPick(const std::string& which, int index);
     void focusRank();
