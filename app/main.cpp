@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/LaunchRequest.h"
 #include "app/Program.h"
 #include "app/StartupGlyphs.h"
 #include "platform/Error.h"
@@ -15,10 +16,13 @@
 
 namespace {
 
-constexpr char kUsage[] = "usage: lymn-sim [--scale 1|2|3]\n";
+constexpr char kUsage[] =
+    "usage: lymn-sim [--scale 1|2|3] [CODE | FILE.jpg | lymn://build/CODE]\n"
+    "Starts with the build of a code, of a screenshot or of a link when one is given.\n";
 
 struct Options {
     std::optional<std::string> scale;
+    std::optional<std::string> open;
     bool help = false;
     std::string error;
 };
@@ -33,10 +37,21 @@ Options parse(int argc, char** argv) {
             o.scale = a.substr(std::strlen("--scale="));
         else if (a == "--help" || a == "-h")
             o.help = true;
-        else
+        else if (a.rfind("--", 0) == 0 || o.open)
             o.error = "lymn-sim: unknown argument \"" + a + "\"";
+        else
+            o.open = a;
     }
     return o;
+}
+
+// What the argument asks to open, shown in the window; what is wrong with it goes to its box.
+void openAtStart(lymn::TFormLy& form, const std::string& argument) {
+    const lymn::LaunchRequest r = lymn::LaunchRequest::fromArgument(argument);
+    if (r.kind == lymn::LaunchRequest::Kind::JpegFile)
+        form.openBuildFile(r.file);
+    else
+        form.restoreCode(r.code);
 }
 
 }  // namespace
@@ -57,10 +72,14 @@ int main(int argc, char** argv) {
     try {
         lymn::SdlBackend backend(scale.scale);
         // The first frame's glyphs come with the program; fonts are opened only for others.
-        return lymn::runProgram(
+        lymn::Program program(
             backend,
             lymn::FileLocations::detect(lymn::files::executableFolder(), lymn::UserFolders()),
             [](lymn::Application& app) { app.fonts().seedCache(lymn::startupGlyphs()); });
+        program.show();
+        if (options.open && program.form())
+            program.application().guarded([&] { openAtStart(*program.form(), *options.open); });
+        return program.run();
     } catch (const lymn::NoDisplay& e) {
         std::fprintf(stderr,
                      "lymn-sim: there is no display to open the window on (%s); start it under a "

@@ -1,6 +1,7 @@
-// The real program drawn at 2 and 3 times the density on a large virtual screen, with and without
-// a window manager: its size, its crisp one-unit border, clicks at device pixels, the scaled
-// screenshot, and where the scale comes from.
+// The real program started with options and arguments, with and without a window manager: drawn
+// at 2 and 3 times the density on a large virtual screen (its size, its crisp one-unit border,
+// clicks at device pixels, the scaled screenshot, where the scale comes from), and opening the
+// build of a code, a link or a screenshot.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -21,7 +22,7 @@ using test::waitFor;
 
 const Color kBorder = Color::rgb(0x7F7F7F);
 
-class DesktopScale : public ::testing::TestWithParam<bool> {
+class DesktopStart : public ::testing::TestWithParam<bool> {
   protected:
     void SetUp() override {
         if (!test::Xvfb::installed() || !fs::exists("/usr/bin/xdotool"))
@@ -83,7 +84,7 @@ class DesktopScale : public ::testing::TestWithParam<bool> {
     fs::path folder;
 };
 
-TEST_P(DesktopScale, AtScale2TheWindowIsTwiceAsLargeCrispAndEveryClickActsAsAtScale1) {
+TEST_P(DesktopStart, AtScale2TheWindowIsTwiceAsLargeCrispAndEveryClickActsAsAtScale1) {
     const unsigned long main = start({"--scale", "2"});
     ASSERT_NE(main, 0u) << x->errors();
     const Rect b = xd->bounds(main);
@@ -122,7 +123,7 @@ TEST_P(DesktopScale, AtScale2TheWindowIsTwiceAsLargeCrispAndEveryClickActsAsAtSc
     EXPECT_TRUE(waitFor([&] { return session->windows().size() == 2; })) << "no list opened";
 }
 
-TEST_P(DesktopScale, TheDesktopsResolutionChoosesTheScaleAndABadValueIsSaid) {
+TEST_P(DesktopStart, TheDesktopsResolutionChoosesTheScaleAndABadValueIsSaid) {
     xd->setResources("Xft.dpi:\t288\n");
     unsigned long main = start({});
     ASSERT_NE(main, 0u) << x->errors();
@@ -136,7 +137,45 @@ TEST_P(DesktopScale, TheDesktopsResolutionChoosesTheScaleAndABadValueIsSaid) {
     EXPECT_NE(x->errors().find("\"abc\" from LYMN_SCALE"), std::string::npos) << x->errors();
 }
 
-INSTANTIATE_TEST_SUITE_P(, DesktopScale, ::testing::Values(true, false),
+// The screenshot button's file: its build code, and the file. Empty when none came.
+std::pair<std::string, fs::path> DesktopStartShot(test::Session& session, unsigned long main,
+                                                  const fs::path& folder) {
+    const Rect b = session.xd->bounds(main);
+    session.clickAt(b.topLeft() + test::kScreenshotButton);
+    if (!session.boxBeside(main)) return {};
+    session.key("Return");
+    session.onlyWindowIs(main);
+    for (const auto& e : fs::directory_iterator(folder / "screen")) {
+        const auto bytes = files::readAll(e.path());
+        if (bytes)
+            if (auto code = jpeg::buildCode(*bytes)) return {*code, e.path()};
+    }
+    return {};
+}
+
+TEST_P(DesktopStart, ACodeALinkOrAScreenshotOnTheCommandLineOpensItsBuild) {
+    const std::string code = "LY13AF02040000820000T";
+    unsigned long main = start({code});
+    ASSERT_NE(main, 0u) << x->errors();
+    const auto [shown, file] = DesktopStartShot(*session, main, folder);
+    EXPECT_EQ(shown, code);
+    stop();
+    ASSERT_TRUE(waitFor([&] { return session->windows().empty(); }));
+    fs::rename(file, folder / "friend.jpg");
+    fs::remove_all(folder / "screen");
+    // The picture a friend sent, and the link of a chat.
+    for (const std::string& argument : {(folder / "friend.jpg").string(), "lymn://build/" + code}) {
+        SCOPED_TRACE(argument);
+        main = start({argument});
+        ASSERT_NE(main, 0u) << x->errors();
+        EXPECT_EQ(DesktopStartShot(*session, main, folder).first, code);
+        stop();
+        ASSERT_TRUE(waitFor([&] { return session->windows().empty(); }));
+        fs::remove_all(folder / "screen");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(, DesktopStart, ::testing::Values(true, false),
                          [](const ::testing::TestParamInfo<bool>& p) {
                              return p.param ? std::string("Openbox") : std::string("NoManager");
                          });
