@@ -91,6 +91,7 @@ class BuildStore {
     std::string readOnlyReason() const;
     void openExisting();
     Found inspect(bool forWriting);
+    std::unique_ptr<Db> openForReading() const;
     void startFresh();
     void moveAside();
     void requireWritable() const;
