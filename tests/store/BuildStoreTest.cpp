@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sqlite3.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <ctime>
 #include <functional>
 #include <map>
@@ -56,6 +58,26 @@ std::string codeFor(const std::string& name, int64_t when) {
     std::snprintf(hash, sizeof hash, "%016zx",
                   std::hash<std::string>{}(name + "/" + std::to_string(when)));
     return std::to_string(when) + "-" + hash;
+}
+
+// Saves one build in a process that then dies without closing the store, so the build is
+// only in the log beside the file.
+void saveAndDie(const fs::path& folder, const std::string& name, const std::string& code) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        try {
+            BuildStore store(folder, [] { return int64_t{5}; });
+            store.save(name, code);
+            _exit(0);
+        } catch (const Error&) {
+            _exit(3);
+        }
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    ASSERT_TRUE(fs::exists(folder / "builds.db-wal"));
 }
 
 class BuildStoreTest : public test::StoreFixture {
@@ -210,15 +232,28 @@ TEST_F(BuildStoreTest, RefusesNamesItCannotKeepAndChangesNothing) {
     EXPECT_EQ(store.find(repeat("名", 32))->id, id);
 }
 
+// What the saving process has done, in memory it shares with the test.
+struct Progress {
+    // The moment of the last save that returned.
+    std::atomic<int64_t> saved{0};
+    std::atomic<bool> saving{false};
+};
+
+std::string nameAt(int64_t when) {
+    return "方案" + std::to_string(when % 37);
+}
+
 // Saves builds until it is killed; the clock counts the saves, so each build's time names the
 // save its code came from.
-[[noreturn]] void saveUntilKilled(const fs::path& dir, int64_t first) {
+[[noreturn]] void saveUntilKilled(const fs::path& dir, int64_t first, Progress& progress) {
     try {
         int64_t when = first;
         BuildStore store(dir, [&when] { return when; });
         for (;; ++when) {
-            const std::string name = "方案" + std::to_string(when % 37);
-            store.save(name, codeFor(name, when));
+            progress.saving = true;
+            store.save(nameAt(when), codeFor(nameAt(when), when));
+            progress.saved = when;
+            progress.saving = false;
         }
     } catch (const Error&) {
         _exit(3);
@@ -226,23 +261,26 @@ TEST_F(BuildStoreTest, RefusesNamesItCannotKeepAndChangesNothing) {
 }
 
 TEST_F(BuildStoreTest, KilledWhileSavingLeavesOnlyWholeBuilds) {
+    void* shared = ::mmap(nullptr, sizeof(Progress), PROT_READ | PROT_WRITE,
+                          MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(shared, MAP_FAILED);
+    auto* progress = new (shared) Progress;
     std::mt19937 random(20261209);
     std::uniform_int_distribution<int> waitUs(2000, 25000);
-    int cutMidChange = 0;
-    size_t kept = 0;
+    int cutMidSave = 0;
     for (int round = 0; round < 30; ++round) {
+        progress->saved = 0;
+        progress->saving = false;
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
-        if (child == 0) saveUntilKilled(dir, (round + 1) * int64_t{1'000'000});
+        if (child == 0) saveUntilKilled(dir, (round + 1) * int64_t{1'000'000}, *progress);
         ::usleep(static_cast<useconds_t>(waitUs(random)));
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
             << "the saving process stopped by itself, status " << status;
-        // A journal that begins with its header is one the next opening must roll back.
-        const auto journal = files::readAll(dir / "builds.db-journal");
-        if (journal && !journal->empty() && journal->front() != 0) ++cutMidChange;
+        if (progress->saving) ++cutMidSave;
 
         BuildStore store(dir, clock());
         ASSERT_FALSE(store.movedAside()) << "round " << round;
@@ -254,15 +292,23 @@ TEST_F(BuildStoreTest, KilledWhileSavingLeavesOnlyWholeBuilds) {
             names.insert(b.name);
         }
         EXPECT_EQ(names.size(), builds.size());
-        kept = builds.size();
+        // A save that returned is kept; its name is not saved again for 37 more.
+        if (const int64_t saved = progress->saved; saved != 0) {
+            const auto last = store.find(nameAt(saved));
+            ASSERT_TRUE(last) << "round " << round;
+            EXPECT_EQ(last->changedAt, saved) << "round " << round;
+        }
     }
-    EXPECT_GT(kept, 0u);
-    // Some kills came in the middle of a change, which the next opening rolled back.
-    EXPECT_GT(cutMidChange, 0);
-    // A journal left before its header was written is no hot journal; the next change ends it.
-    BuildStore store(dir, clock());
-    store.save("最后", "CODE-LAST");
-    EXPECT_FALSE(fs::exists(dir / "builds.db-journal"));
+    ::munmap(shared, sizeof(Progress));
+    // Most kills came in the middle of a save.
+    EXPECT_GT(cutMidSave, 0);
+    {
+        BuildStore store(dir, clock());
+        EXPECT_FALSE(store.list().empty());
+        store.save("最后", "CODE-LAST");
+    }
+    // Closed, the store is one file again.
+    EXPECT_FALSE(fs::exists(dir / "builds.db-wal"));
     EXPECT_EQ(BuildStore(dir, clock()).find("最后")->code, "CODE-LAST");
 }
 
@@ -364,6 +410,21 @@ TEST_F(BuildStoreTest, ReadOnlyFileListsButRefusesChanges) {
     EXPECT_EQ(store.list(), builds);
     EXPECT_EQ(folderBytes(dir), before);
 
+    // A save a killed process left in the log is read through the log, which stays as it is.
+    const fs::path logged = dir / "logged";
+    fs::create_directories(logged);
+    ASSERT_NO_FATAL_FAILURE(saveAndDie(logged, "日志里的", "CODE-L"));
+    fs::permissions(logged / BuildStore::kFileName, fs::perms::owner_read);
+    const auto file = bytes(logged / BuildStore::kFileName);
+    const auto log = bytes(logged / "builds.db-wal");
+    BuildStore fromLog(logged, clock());
+    EXPECT_FALSE(fromLog.writable());
+    ASSERT_TRUE(fromLog.find("日志里的"));
+    EXPECT_EQ(fromLog.find("日志里的")->code, "CODE-L");
+    EXPECT_EQ(errorOf([&] { fromLog.save("新", "CODE-N"); }), fromLog.whyReadOnly());
+    EXPECT_EQ(bytes(logged / BuildStore::kFileName), file);
+    EXPECT_EQ(bytes(logged / "builds.db-wal"), log);
+
     // Damaged and read-only, in a folder that can be written: it goes aside all the same.
     const fs::path other = dir / "other";
     fs::create_directories(other);
@@ -382,18 +443,21 @@ TEST_F(BuildStoreTest, ReadOnlyFolderListsButRefusesChanges) {
     }
     const fs::path empty = dir / "empty";
     const fs::path broken = dir / "broken";
+    const fs::path logged = dir / "logged";
     fs::create_directories(empty);
     fs::create_directories(broken);
+    fs::create_directories(logged);
+    ASSERT_NO_FATAL_FAILURE(saveAndDie(logged, "日志里的", "CODE-L"));
     ASSERT_TRUE(files::writeAll(broken / BuildStore::kFileName, std::vector<uint8_t>(300, 7)));
     const auto readOnly = fs::perms::owner_read | fs::perms::owner_exec;
-    for (const auto& folder : {empty, broken, dir}) fs::permissions(folder, readOnly);
+    for (const auto& folder : {empty, broken, logged, dir}) fs::permissions(folder, readOnly);
     // The folders are given back their permissions so that they can be removed.
     struct Restore {
         std::vector<fs::path> folders;
         ~Restore() {
             for (const auto& f : folders) fs::permissions(f, fs::perms::owner_all);
         }
-    } restore{{dir, empty, broken}};
+    } restore{{dir, empty, broken, logged}};
     if (!permissionsBite(dir))
         GTEST_SKIP() << "this process (root?) creates files in a folder without write permission";
     const auto before = folderBytes(dir);
@@ -415,6 +479,15 @@ TEST_F(BuildStoreTest, ReadOnlyFolderListsButRefusesChanges) {
     EXPECT_EQ(none.whyReadOnly(), formatMessage(kFolderReadOnly, empty.string()));
     EXPECT_EQ(errorOf([&] { none.save("二", "CODE-2"); }), none.whyReadOnly());
     EXPECT_TRUE(fs::is_empty(empty));
+
+    // A save a killed process left in the log is read through it.
+    const auto files = folderBytes(logged);
+    BuildStore fromLog(logged, clock());
+    EXPECT_EQ(fromLog.whyReadOnly(), formatMessage(kFolderReadOnly, logged.string()));
+    ASSERT_TRUE(fromLog.find("日志里的"));
+    EXPECT_EQ(fromLog.find("日志里的")->code, "CODE-L");
+    EXPECT_EQ(folderBytes(logged).count("builds.db"), 1u);
+    EXPECT_EQ(folderBytes(logged)["builds.db-wal"], files.at("builds.db-wal"));
 
     // Damaged where nothing can be moved: left as it is.
     BuildStore stuck(broken, clock());
