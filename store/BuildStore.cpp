@@ -203,9 +203,11 @@ bool isControl(char32_t c) {
 
 }  // namespace
 
+// A store is used by one thread at a time (the window's), so the engine's lock around every
+// call, which a long list pays on every row, is left out.
 struct BuildStore::Db {
     Db(const std::string& name, int flags) {
-        const int rc = sqlite3_open_v2(name.c_str(), &handle, flags, nullptr);
+        const int rc = sqlite3_open_v2(name.c_str(), &handle, flags | SQLITE_OPEN_NOMUTEX, nullptr);
         if (rc != SQLITE_OK) {
             const EngineFailure failure(rc, handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc));
             sqlite3_close(handle);

@@ -49,7 +49,7 @@ inline constexpr char kMoveFailed[] = "伙计,方案库坏了,可挪不开它.\n
 // folder). Every change is one transaction flushed to disk, so a build is saved whole or not at
 // all, also when the process is killed or the power fails. A damaged file is moved aside under
 // a dated name and a fresh one started; when the folder or the file cannot be written, the
-// builds can still be listed and every change raises the reason.
+// builds can still be listed and every change raises the reason. One thread at a time uses it.
 class BuildStore {
   public:
     // Seconds since the epoch; tests give their own.
