@@ -14,6 +14,7 @@
 #include "points/TPointHandlers.h"
 #include "sim/Build.h"
 #include "sim/TCharacterHandlers.h"
+#include "store/BuildStore.h"
 #include "store/TADOConnection.h"
 #include "store/TADOQuery.h"
 
@@ -74,6 +75,13 @@ class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPoi
     // The build a screenshot carries; a file that cannot be read, is not a picture or carries
     // no build raises a box's text.
     void openBuildFile(const std::filesystem::path& path);
+    // The saved builds, in the working folder, opened at their first use; a damaged file moved
+    // aside then is said in one box.
+    store::BuildStore& savedBuilds();
+    // The build shown saved under a name (a build of that name is replaced); a saved build
+    // shown again.
+    void saveBuild(const std::string& name);
+    void loadBuild(const std::string& name);
     const BuildHistory& history() const { return history_; }
 
     // Where the screenshot takes the time and the locale's separators from, and how the shell
@@ -115,6 +123,7 @@ class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPoi
     TFlatImageList imageList1_{32, 32};
     TFlatImageList imageList2_{32, 32};
     BuildHistory history_;
+    std::unique_ptr<store::BuildStore> savedBuilds_;
     bool restoring_ = false;
     // The number labels as the window was first shown: what a build of nothing picked shows.
     std::vector<std::pair<TFlatLabel*, std::string>> startCaptions_;

@@ -130,6 +130,27 @@ void TFormLy::openBuildFile(const std::filesystem::path& path) {
     restoreCode(*code);
 }
 
+store::BuildStore& TFormLy::savedBuilds() {
+    if (!savedBuilds_) {
+        savedBuilds_ = std::make_unique<store::BuildStore>(locations_.workFolder);
+        if (const auto& moved = savedBuilds_->movedAside())
+            application().messageBox("方案库坏了,另起了一个新的.旧的挪到了:" + moved->string());
+    }
+    return *savedBuilds_;
+}
+
+void TFormLy::saveBuild(const std::string& name) {
+    const std::optional<std::string> code = shownBuildCode();
+    if (!code) throw Error("伙计,等级得是1到200才能存方案.");
+    savedBuilds().save(name, *code);
+}
+
+void TFormLy::loadBuild(const std::string& name) {
+    const auto saved = savedBuilds().find(name);
+    if (!saved) throw Error("伙计,没有叫\"" + name + "\"的方案.");
+    restoreCode(saved->code);
+}
+
 void TFormLy::takeBackResistances() {
     const sim::CharacterControls& c = controls_;
     using Click = void (points::TPointHandlers::*)(Control&);

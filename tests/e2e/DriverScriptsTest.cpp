@@ -245,4 +245,33 @@ TEST(DriverScripts, AScreenshotOpensTheBuildItShows) {
     fs::remove_all(dir);
 }
 
+// Three builds saved, the simulator closed and started again: they are there, newest first,
+// and each shows again as it was saved; a name is refused with a box and nothing saved.
+TEST(DriverScripts, SavedBuildsOutliveTheWindow) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("lymn-e2e-saved-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    fs::copy_file(fs::path(LYMN_BINARY_DIR) / "lymn.mdb", dir / "lymn.mdb");
+    const std::vector<std::string> args{"--dir", dir.string()};
+    // A level typed after resistance points keeps them (and gives the whole pool again): the
+    // builds here spend those last.
+    const Result first = runText(
+        "pick js 4\npick zy 2\nlevel 9\ndump\nsave 九级\nlevel 33\nclick la\ndump\nsave 力士\n"
+        "pick zy 7\nlevel 150\nclick ya\nclick ya\nclick da\ndump\nsave 符咒 二号\nsave \n"
+        "save 一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三\n",
+        "saving", args);
+    const auto shown = dumps(first.out);
+    ASSERT_EQ(shown.size(), 3u) << first.out;
+    EXPECT_EQ(linesAfter(first.out, "error: ").size(), 2u) << first.out;
+    const Result again = runText("builds\nload 九级\ndump\nload 力士\ndump\nload 符咒 二号\ndump\n",
+                                 "loading", args);
+    std::vector<std::string> names;
+    for (const std::string& line : linesAfter(again.out, "build: "))
+        names.push_back(line.substr(0, line.find('|')));
+    EXPECT_EQ(names, (std::vector<std::string>{"符咒 二号", "力士", "九级"}));
+    EXPECT_EQ(dumps(again.out), shown) << again.out;
+    fs::remove_all(dir);
+}
+
 }  // namespace

@@ -137,6 +137,9 @@ bool Driver::command(const Line& line) {
         {"undo", {&Driver::undo, 1, 1}},
         {"redo", {&Driver::redo, 1, 1}},
         {"open", {&Driver::open, 1, kAny}},
+        {"save", {&Driver::save, 1, kAny}},
+        {"load", {&Driver::load, 1, kAny}},
+        {"builds", {&Driver::builds, 1, 1}},
     };
     const auto it = kCommands.find(line.words[0]);
     if (it == kCommands.end()) return false;
@@ -333,6 +336,30 @@ bool Driver::restore(const Line& line) {
 bool Driver::open(const Line& line) {
     backend_.dropFile(form().window().id(), line.text.value_or(""));
     application().processMessages();
+    return true;
+}
+
+// save NAME, load NAME: the build shown saved under a name; a saved build shown again.
+bool Driver::save(const Line& line) {
+    const std::string name = line.text.value_or("");
+    application().guarded([this, &name] { form().saveBuild(name); });
+    application().processMessages();
+    return true;
+}
+
+bool Driver::load(const Line& line) {
+    const std::string name = line.text.value_or("");
+    application().guarded([this, &name] { form().loadBuild(name); });
+    application().processMessages();
+    return true;
+}
+
+// builds: every saved build, newest first.
+bool Driver::builds(const Line&) {
+    application().guarded([this] {
+        for (const store::SavedBuild& b : form().savedBuilds().list())
+            out_ << "build: " << b.name << "|" << b.code << "\n";
+    });
     return true;
 }
 

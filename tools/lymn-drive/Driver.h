@@ -60,6 +60,9 @@ class Driver {
     bool undo(const Line& line);
     bool redo(const Line& line);
     bool open(const Line& line);
+    bool save(const Line& line);
+    bool load(const Line& line);
+    bool builds(const Line& line);
 
     void openAndPick(const std::string& which, int index);
     void focusRank();
