@@ -8,6 +8,7 @@
 #include "bench/Alternating.h"
 #include "editors/TFlatImageComboBox.h"
 #include "editors/TFlatTextEdit.h"
+#include "sim/BuildCode.h"
 #include "tools/lymn-drive/Driver.h"
 
 namespace {
@@ -93,5 +94,27 @@ void BM_PointClick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PointClick)->Unit(benchmark::kMicrosecond);
+
+// A build's code written and read back.
+void BM_BuildCodeRoundTrip(benchmark::State& state) {
+    const lymn::sim::Build b{"bzh", "kh", 120, {20, 30, 10, 5}, {40, 30, 20, 10}};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lymn::sim::BuildCode::decode(lymn::sim::BuildCode::encode(b)));
+}
+BENCHMARK(BM_BuildCodeRoundTrip)->Unit(benchmark::kMicrosecond);
+
+// A build shown through the handlers a player uses and painted, two builds in turn (other picks,
+// level and points each time).
+void BM_RestoreBuild(benchmark::State& state) {
+    Running r;
+    const lymn::sim::Build a{"bzh", "kh", 120, {20, 30, 10, 5}, {40, 30, 20, 10}};
+    const lymn::sim::Build b{"ln", "yj", 180, {50, 50, 50, 20}, {10, 10, 10, 10}};
+    int i = 0;
+    for (auto _ : state) {
+        r.driver->form().restoreBuild((i++ & 1) ? a : b);
+        r.driver->form().present();
+    }
+}
+BENCHMARK(BM_RestoreBuild)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
