@@ -128,7 +128,9 @@ TEST_P(ScaledCanvas, ABitmapKeepsItsPixelsAtAnotherScaleOnlyWhenTheyDivide) {
     EXPECT_EQ(b.size(), (Size{6 / n(), 6 / n()}));
     EXPECT_EQ(b.deviceWidth(), 6);
     Bitmap odd(7, 5, kRed);
-    if (n() > 1) EXPECT_THROW(odd.setScale(n()), Error);
+    if (n() > 1) {
+        EXPECT_THROW(odd.setScale(n()), Error);
+    }
     EXPECT_THROW(odd.setScale(0), Error);
     // A copy of a part keeps the scale and the device pixels.
     Bitmap big(4, 4, kRed, n());
