@@ -210,13 +210,19 @@ struct BuildStore::Db {
         const int rc = sqlite3_open_v2(name.c_str(), &handle, flags | SQLITE_OPEN_NOMUTEX, nullptr);
         if (rc != SQLITE_OK) {
             const EngineFailure failure(rc, handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc));
-            sqlite3_close(handle);
+            sqlite3_close_v2(handle);
             throw failure;
         }
         sqlite3_busy_timeout(handle, kBusyMs);
-        exec(handle, "pragma synchronous = full");
+        try {
+            exec(handle, "pragma synchronous = full");
+        } catch (...) {
+            // A damaged file fails here; no destructor closes a handle of an unmade object.
+            sqlite3_close_v2(handle);
+            throw;
+        }
     }
-    ~Db() { sqlite3_close(handle); }
+    ~Db() { sqlite3_close_v2(handle); }
     Db(const Db&) = delete;
     Db& operator=(const Db&) = delete;
 
