@@ -19,13 +19,6 @@ namespace lymn {
 
 namespace {
 
-template <class Table>
-int itemIndexOf(const Table& table, std::string_view code) {
-    for (size_t i = 1; i < table.size(); ++i)
-        if (table[i].code == code) return static_cast<int>(i);
-    return 0;
-}
-
 // Undoing and redoing stays a step when it does: restoring records nothing on the way.
 class Restoring {
   public:
@@ -73,8 +66,9 @@ void TFormLy::showBuild(const sim::Build& b) {
     {
         Restoring restoring(restoring_);
         const sim::CharacterControls& c = controls_;
-        const int appearance = itemIndexOf(sim::AppearanceTable, b.appearance);
-        const int profession = itemIndexOf(sim::ProfessionTable, b.profession);
+        // A code no picker has is no pick.
+        const int appearance = std::max(0, sim::itemIndexOf(sim::AppearanceTable, b.appearance));
+        const int profession = std::max(0, sim::itemIndexOf(sim::ProfessionTable, b.profession));
         if (appearance == 0 || profession == 0) {
             // A pick or none at level 1: the window as it was shown, and the one pick.
             restoreStart();

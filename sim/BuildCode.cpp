@@ -66,13 +66,6 @@ struct BitReader {
     }
 };
 
-template <class Table>
-int indexOf(const Table& table, std::string_view code) {
-    for (size_t i = 0; i < table.size(); ++i)
-        if (table[i].code == code) return static_cast<int>(i);
-    return -1;
-}
-
 std::string_view trimmed(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
@@ -88,8 +81,8 @@ bool startsWithLy(std::string_view t) {
 }  // namespace
 
 std::string BuildCode::encode(const Build& b) {
-    const int appearance = b.appearance.empty() ? 0 : indexOf(AppearanceTable, b.appearance);
-    const int profession = indexOf(ProfessionTable, b.profession.empty() ? "0" : b.profession);
+    const int appearance = itemIndexOf(AppearanceTable, b.appearance);
+    const int profession = itemIndexOf(ProfessionTable, b.profession.empty() ? "0" : b.profession);
     if (appearance < 0 || profession < 0 || b.level < 1 || b.level > 200)
         throw Error(kUnknownCodes);
     BitPacker p;

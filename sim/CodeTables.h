@@ -53,6 +53,14 @@ constexpr const Item* chosenItem(const std::array<Item, N>& table, int itemIndex
     return &table[static_cast<size_t>(itemIndex)];
 }
 
+// The item index of a code in a table (the placeholder's code gives 0); -1 for a code it lacks.
+template <class Item, size_t N>
+constexpr int itemIndexOf(const std::array<Item, N>& table, std::string_view code) {
+    for (size_t i = 0; i < N; ++i)
+        if (table[i].code == code) return static_cast<int>(i);
+    return -1;
+}
+
 // The group of a profession picker item index (1, 2 Warrior; 3, 4 Mage; 5, 6 Ranger;
 // 7, 8 Talisman); any other index has none.
 ProfessionGroup groupOfIndex(int itemIndex);

@@ -45,16 +45,19 @@ TEST(BuildHistory, StepsBackAndForthDropsUndoneStepsAndKeepsAHundred) {
 class BuildKeys : public test::WindowFixture {
   protected:
     Point button(const char* name) { return centreOf(name); }
+    // The first appearance and profession picked from their lists, and a level.
+    void pickAtLevel(const char* level) {
+        for (const char* picker : {"ImageBoxJs", "ImageBoxZy"}) {
+            click(centreOf(picker));
+            user.key(form(), Key::Down);
+            user.key(form(), Key::Enter);
+        }
+        form().controls().EdtRank->setText(level);
+    }
 };
 
 TEST_F(BuildKeys, CtrlZAndCtrlYStepThroughClicksExceptInTheLevelEdit) {
-    click(centreOf("ImageBoxJs"));
-    user.key(form(), Key::Down);
-    user.key(form(), Key::Enter);
-    click(centreOf("ImageBoxZy"));
-    user.key(form(), Key::Down);
-    user.key(form(), Key::Enter);
-    form().controls().EdtRank->setText("30");
+    pickAtLevel("30");
     click(button("la"));
     click(button("la"));
     click(button("da"));
@@ -80,13 +83,7 @@ TEST_F(BuildKeys, CtrlZAndCtrlYStepThroughClicksExceptInTheLevelEdit) {
 }
 
 TEST_F(BuildKeys, AWindowWithMorePointsThanItsLevelGivesACodeThatReadsBack) {
-    click(centreOf("ImageBoxJs"));
-    user.key(form(), Key::Down);
-    user.key(form(), Key::Enter);
-    click(centreOf("ImageBoxZy"));
-    user.key(form(), Key::Down);
-    user.key(form(), Key::Enter);
-    form().controls().EdtRank->setText("30");
+    pickAtLevel("30");
     for (int i = 0; i < 5; ++i) click(button("da"));
     // A lower level keeps the resistance points spent and gives its whole pool again.
     form().controls().EdtRank->setText("12");

@@ -317,6 +317,14 @@ bool Driver::shot(const Line& line) {
     return true;
 }
 
+// Runs what a command does as a handler of the window runs (an error is its box), then what it
+// caused.
+bool Driver::act(const std::function<void()>& work) {
+    application().guarded(work);
+    application().processMessages();
+    return true;
+}
+
 // code: the build the window shows, as its code.
 bool Driver::code(const Line&) {
     application().guarded(
@@ -327,9 +335,7 @@ bool Driver::code(const Line&) {
 // restore CODE: the build of a code shown, as pasting it does (a refusal is its box).
 bool Driver::restore(const Line& line) {
     const std::string text = line.text.value_or("");
-    application().guarded([this, &text] { form().restoreBuild(sim::BuildCode::decode(text)); });
-    application().processMessages();
-    return true;
+    return act([this, &text] { form().restoreBuild(sim::BuildCode::decode(text)); });
 }
 
 // open FILE: the build a screenshot carries, as dropping the file onto the window opens it.
@@ -342,16 +348,12 @@ bool Driver::open(const Line& line) {
 // save NAME, load NAME: the build shown saved under a name; a saved build shown again.
 bool Driver::save(const Line& line) {
     const std::string name = line.text.value_or("");
-    application().guarded([this, &name] { form().saveBuild(name); });
-    application().processMessages();
-    return true;
+    return act([this, &name] { form().saveBuild(name); });
 }
 
 bool Driver::load(const Line& line) {
     const std::string name = line.text.value_or("");
-    application().guarded([this, &name] { form().loadBuild(name); });
-    application().processMessages();
-    return true;
+    return act([this, &name] { form().loadBuild(name); });
 }
 
 // builds: every saved build, newest first.

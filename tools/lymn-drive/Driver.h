@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <istream>
 #include <memory>
 #include <optional>
@@ -60,6 +61,7 @@ class Driver {
     bool undo(const Line& line);
     bool redo(const Line& line);
     bool open(const Line& line);
+    bool act(const std::function<void()>& work);
     bool save(const Line& line);
     bool load(const Line& line);
     bool builds(const Line& line);
