@@ -24,6 +24,7 @@ class TFlatButton;
 class TFlatGroupBox;
 class TFlatLabel;
 class TFlatSpinButton;
+class SavedBuildsPage;
 
 // The simulator's one window: its layout, and the handlers of all its events (the simulation's
 // and the point buttons' are inherited from their subsystems).
@@ -83,6 +84,8 @@ class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPoi
     void saveBuild(const std::string& name);
     void loadBuild(const std::string& name);
     const BuildHistory& history() const { return history_; }
+    // The page of the saved builds.
+    SavedBuildsPage& buildsPage() { return *buildsPage_; }
 
     // Where the screenshot takes the time and the locale's separators from, and how the shell
     // opens the community page (tests put their own).
@@ -124,6 +127,7 @@ class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPoi
     TFlatImageList imageList2_{32, 32};
     BuildHistory history_;
     std::unique_ptr<store::BuildStore> savedBuilds_;
+    std::unique_ptr<SavedBuildsPage> buildsPage_;
     bool restoring_ = false;
     // The number labels as the window was first shown: what a build of nothing picked shows.
     std::vector<std::pair<TFlatLabel*, std::string>> startCaptions_;
