@@ -62,7 +62,7 @@ std::string codeOfPaste(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string::npos) return {};
     const size_t last = text.find_last_not_of(" \t\r\n");
-    const std::string trimmed = text.substr(first, last - first + 1);
+    std::string trimmed = text.substr(first, last - first + 1);
     if (trimmed.size() > 7 &&
         (trimmed.rfind("lymn://", 0) == 0 || trimmed.rfind("LYMN://", 0) == 0))
         return LaunchRequest::fromArgument(trimmed, [](const auto&) { return false; }).code;
