@@ -56,8 +56,11 @@ struct PageWindow {
     lymn::TSkinPageControl& pages() {
         return program->form()->control<lymn::TSkinPageControl>("skinPageControl1");
     }
-    void show(int page) {
-        pages().setActivePage(pages().GetPage(page));
+    lymn::TSkinTabSheet& buildsPage() {
+        return program->form()->control<lymn::TSkinTabSheet>("BuildsSheet");
+    }
+    void show(lymn::TSkinTabSheet* page) {
+        pages().setActivePage(page);
         program->form()->present();
     }
 
@@ -71,9 +74,9 @@ void BM_BuildsPageOpen(benchmark::State& state) {
     PageWindow w(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        w.show(0);
+        w.show(w.pages().GetPage(0));
         state.ResumeTiming();
-        w.show(2);
+        w.show(&w.buildsPage());
     }
     state.counters["rows"] = w.program->form()->control<lymn::TFlatListView>("ListBuilds").count();
 }
@@ -83,9 +86,9 @@ BENCHMARK(BM_BuildsPageOpen)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 // else each time.
 void BM_BuildsPagePaint(benchmark::State& state) {
     PageWindow w(static_cast<int>(state.range(0)));
-    w.show(2);
+    w.show(&w.buildsPage());
     auto& list = w.program->form()->control<lymn::TFlatListView>("ListBuilds");
-    lymn::Control& page = *w.pages().GetPage(2);
+    lymn::Control& page = w.buildsPage();
     lymn::Bitmap frame(440, 535, lymn::colors::black, static_cast<int>(state.range(0)));
     int i = 0;
     for (auto _ : state) {

@@ -143,7 +143,7 @@ bool Driver::command(const Line& line) {
         {"save", {&Driver::save, 1, kAny}},
         {"load", {&Driver::load, 1, kAny}},
         {"builds", {&Driver::builds, 1, 1}},
-        {"tab", {&Driver::tab, 2, 2}},
+        {"tab", {&Driver::tab, 2, kAny}},
         {"name", {&Driver::name, 1, kAny}},
         {"select", {&Driver::select, 2, kAny}},
         {"rows", {&Driver::rows, 1, 1}},
@@ -386,11 +386,14 @@ bool Driver::redo(const Line&) {
     return true;
 }
 
-// tab INDEX: a click on a tab of the page control (0 is the character page).
+// tab CAPTION, tab INDEX: a click on a tab of the page control (index 0 the character page).
 bool Driver::tab(const Line& line) {
-    int index = 0;
     auto& pages = form().control<TSkinPageControl>("skinPageControl1");
-    if (!toInt(line.words[1], index) || index >= pages.PageCount()) return false;
+    const std::vector<std::string>& captions = pages.strip().Tabs();
+    int index = static_cast<int>(std::find(captions.begin(), captions.end(), *line.text) -
+                                 captions.begin());
+    if (index == pages.PageCount() && (!toInt(line.words[1], index) || index >= pages.PageCount()))
+        return false;
     TSkinTabControlTopPanel& strip = pages.strip();
     user_.click(form(),
                 SimulatedUser::centre(strip.tabRect(index).translated(strip.formRect().topLeft())));
