@@ -1,10 +1,14 @@
 // The real program where the desktop turns hostile: a text far too long for any box pasted into
-// the level edit.
+// the level edit, and the X server ending under the running program.
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <sstream>
 
+#include "platform/Files.h"
 #include "tests/desktop/Session.h"
 #include "tests/support/Pixels.h"
 
@@ -98,6 +102,50 @@ TEST_P(FailingSurroundings, AHundredThousandDigitsPastedShowTheConversionErrorIn
     // Its button answers: the box goes and the window takes input again.
     session->clickAt({b.left + b.width() / 2, b.bottom - 3 - 11 - 12});
     EXPECT_TRUE(session->onlyWindowIs(main)) << "the box's button did not close it";
+}
+
+// The lock file beside the data file can be taken at once.
+bool lockIsFree(const fs::path& file) {
+    const files::LockFile lock(file, 0);
+    return lock.locked();
+}
+
+TEST_P(FailingSurroundings, TheServerEndingEndsTheProgramWithin1SecondWithStatus1AndOneLine) {
+    // With the main window alone, and with a box open over it.
+    for (const bool box : {false, true}) {
+        SCOPED_TRACE(box ? "a box open" : "the window alone");
+        if (box) {
+            if (manager > 0) test::stopProcess(manager);
+            manager = -1;
+            session.reset();
+            startSession();
+        }
+        startProgram();
+        if (box) {
+            session->clickAt(onScreen(test::kScreenshotButton));
+            ASSERT_NE(session->boxBeside(main), 0u) << "no box came";
+        }
+        const std::string before = session->x->errors();
+        // The tests' own connection goes first: Xlib ends a program whose connection breaks.
+        session->xd.reset();
+        const auto killed = std::chrono::steady_clock::now();
+        session->x->kill();
+        int status = 0;
+        const bool ended =
+            waitFor([&] { return ::waitpid(program, &status, WNOHANG) == program; }, 3000);
+        const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - killed);
+        ASSERT_TRUE(ended) << "the program still runs 3 s after its display went";
+        program = -1;
+        EXPECT_LT(took.count(), 1000);
+        ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+        EXPECT_EQ(WEXITSTATUS(status), 1);
+        const std::string said = session->x->errors().substr(before.size());
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_EQ(said.rfind("lymn-sim: the connection to the display ", 0), 0u) << said;
+        EXPECT_TRUE(lockIsFree(folder / "lymn.lock"));
+        EXPECT_FALSE(fs::exists(folder / "Temp.db"));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(, FailingSurroundings, ::testing::Values(true, false),
