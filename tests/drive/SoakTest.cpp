@@ -115,9 +115,8 @@ TEST(Soak, RandomCommandsRunToTheEndAndTheMemoryStopsGrowing) {
     RecordProperty("resident_kb_all", std::to_string(all));
     std::cout << "resident memory after " << kFirst << " commands: " << first << " KiB, after "
               << kCommands << ": " << all << " KiB\n";
-#ifdef LYMN_SOAK_SANITIZED
-    GTEST_SKIP() << "under AddressSanitizer the resident memory holds freed blocks: not compared";
-#else
+#ifndef LYMN_SOAK_SANITIZED
+    // Under AddressSanitizer the resident memory holds freed blocks: there only the end counts.
     EXPECT_LE(all, first + first / 10);
 #endif
 }
