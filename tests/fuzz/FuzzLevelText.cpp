@@ -16,6 +16,7 @@
 #include "platform/MessageBoxForm.h"
 #include "platform/Utf8.h"
 #include "tests/fuzz/FuzzedProgram.h"
+#include "tools/lymn-drive/CommandLine.h"
 
 namespace {
 
@@ -64,8 +65,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool typed = data[0] & 1;
     std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
     if (typed && text.size() > 64) text.resize(64);
-    // The driver's line holds the text as it stands, line breaks included.
-    if (!driver.run((typed ? "type " : "level ") + text) && !(typed && text.empty()))
+    // The driver's line holds the text as it stands, line breaks included; it types no text
+    // of blanks alone.
+    const std::string line = (typed ? "type " : "level ") + text;
+    if (!driver.run(line) && !(typed && tools::CommandLine::read(line).words.size() < 2))
         __builtin_trap();
     const std::string shown = driver.form().controls().EdtRank->text();
     if (utf8Encode(utf8Decode(shown)) != shown) __builtin_trap();
