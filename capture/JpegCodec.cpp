@@ -101,7 +101,8 @@ std::vector<uint8_t> encode(const Bitmap& picture, int quality, std::string_view
 
 void save(const Bitmap& picture, const std::filesystem::path& path, std::string_view build) {
     const std::vector<uint8_t> bytes = encode(picture, kScreenshotQuality, build);
-    if (!files::writeAll(path, bytes))
+    // A full disk or a crash leaves no cut-off picture behind.
+    if (!files::writeReplace(path, bytes))
         throw Error(formatMessage("Cannot create file %s", path.string()));
 }
 

@@ -30,7 +30,9 @@ inline constexpr int kScreenshotQuality = 90;
 // "Not a build code: %s" for a code isBuildCode refuses.
 std::vector<uint8_t> encode(const Bitmap& picture, int quality = kScreenshotQuality,
                             std::string_view build = {});
-// Writes the encoding to a file, creating or replacing it; raises "Cannot create file %s".
+// Writes the encoding to a file, creating or replacing it, through a temporary file in the same
+// folder that is flushed and renamed into place when whole; raises "Cannot create file %s" (and
+// leaves no file) when it cannot.
 void save(const Bitmap& picture, const std::filesystem::path& path, std::string_view build = {});
 
 // The build code of the first comment marker with the build prefix, read from the headers

@@ -129,7 +129,8 @@ bool copyReplace(const Path& from, const Path& to, Flush flush) {
         }
     }
     if (ok && flush == Flush::Yes) ok = ::fsync(out.get()) == 0;
-    out = UniqueFd();
+    // Some file systems report a failed write only when the file is closed.
+    ok = ::close(out.release()) == 0 && ok;
     if (ok) ok = ::rename(tmp.c_str(), to.c_str()) == 0;
     if (!ok) ::unlink(tmp.c_str());
     return ok;
@@ -179,12 +180,14 @@ bool writeAll(const Path& p, std::span<const uint8_t> bytes) {
     return fd && writeFully(fd.get(), bytes.data(), bytes.size());
 }
 
-bool writeReplace(const Path& p, std::span<const uint8_t> bytes) {
+bool writeReplace(const Path& p, std::span<const uint8_t> bytes, Flush flush) {
     const Path tmp = temporaryBeside(p);
     UniqueFd fd(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (!fd) return false;
-    bool ok = writeFully(fd.get(), bytes.data(), bytes.size()) && ::fsync(fd.get()) == 0;
-    fd = UniqueFd();
+    bool ok = writeFully(fd.get(), bytes.data(), bytes.size()) &&
+              (flush == Flush::No || ::fsync(fd.get()) == 0);
+    // Some file systems report a failed write only when the file is closed.
+    ok = ::close(fd.release()) == 0 && ok;
     if (ok) ok = ::rename(tmp.c_str(), p.c_str()) == 0;
     if (!ok) ::unlink(tmp.c_str());
     return ok;

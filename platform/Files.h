@@ -63,9 +63,10 @@ std::optional<UniqueFd> openExistingExclusive(const Path& p);
 bool writeAt(int fd, uint64_t offset, std::span<const uint8_t> bytes);
 std::optional<std::vector<uint8_t>> readAll(const Path& p);
 bool writeAll(const Path& p, std::span<const uint8_t> bytes);
-// Writes a whole file through a temporary one in the same folder, flushed and renamed over the
-// target: a crash or a full disk leaves the old file or the new one, never a part.
-bool writeReplace(const Path& p, std::span<const uint8_t> bytes);
+// Writes a whole file through a temporary one in the same folder, flushed (unless told not to)
+// and renamed over the target: a crash or a full disk leaves the old file or the new one, never
+// a part, and a failed write removes the temporary file.
+bool writeReplace(const Path& p, std::span<const uint8_t> bytes, Flush flush = Flush::Yes);
 // The folder of the running executable (/proc/self/exe), with no trailing separator.
 Path executableFolder();
 // Holds an exclusive lock file while it lives. It waits for the lock at most waitMs

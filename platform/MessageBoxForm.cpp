@@ -1,6 +1,7 @@
 #include "platform/MessageBoxForm.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "platform/Utf8.h"
 
@@ -18,17 +19,28 @@ std::vector<std::string> MessageBoxForm::wrap(FontSystem& fonts, const FontSpec&
     std::vector<std::string> out;
     const auto chars = utf8Decode(text);
     std::u32string line;
+    // A line's width is the sum of its characters' advances: one measure per character keeps
+    // a long text linear.
+    int width = 0;
+    std::string one;
+    auto advance = [&](char32_t c) {
+        one.clear();
+        utf8Append(one, c);
+        return fonts.textWidth(font, one);
+    };
     size_t lastBlank = std::u32string::npos;
     for (char32_t c : chars) {
         if (c == U'\n') {
             out.push_back(utf8Encode(line));
             line.clear();
+            width = 0;
             lastBlank = std::u32string::npos;
             continue;
         }
         line.push_back(c);
+        width += advance(c);
         if (c == U' ') lastBlank = line.size() - 1;
-        if (line.size() > 1 && fonts.textWidth(font, utf8Encode(line)) > maxWidth) {
+        if (line.size() > 1 && width > maxWidth) {
             std::u32string rest;
             if (lastBlank != std::u32string::npos && lastBlank > 0) {
                 rest = line.substr(lastBlank + 1);
@@ -39,11 +51,50 @@ std::vector<std::string> MessageBoxForm::wrap(FontSystem& fonts, const FontSpec&
             }
             out.push_back(utf8Encode(line));
             line = rest;
+            width = fonts.textWidth(font, utf8Encode(line));
             lastBlank = std::u32string::npos;
         }
     }
     out.push_back(utf8Encode(line));
     return out;
+}
+
+std::vector<std::string> MessageBoxForm::shortenMiddle(const std::vector<std::string>& lines,
+                                                       int maxLines) {
+    const size_t max = static_cast<size_t>(std::max(maxLines, 1));
+    if (lines.size() <= max) return lines;
+    const size_t tail = (max - 1) / 2;
+    const size_t head = max - 1 - tail;
+    std::vector<std::string> out(lines.begin(), lines.begin() + static_cast<ptrdiff_t>(head));
+    out.emplace_back(kEllipsis);
+    out.insert(out.end(), lines.end() - static_cast<ptrdiff_t>(tail), lines.end());
+    return out;
+}
+
+void MessageBoxForm::layOutText(FontSystem& fonts, const std::string& text, Size room) {
+    lineHeight_ = fonts.metrics(kBoxFont).height();
+    const int icon = kind_ == BoxKind::Error ? kIconSize + kMargin : 0;
+    const int maxWidth =
+        std::clamp(room.width - 2 * kBorder - 2 * kMargin - icon, kIconSize, kMaxTextWidth);
+    const int maxLines =
+        std::max(1, (room.height - 2 * kBorder - kCaptionHeight - 3 * kMargin - kButtonHeight) /
+                        std::max(lineHeight_, 1));
+    // Every character is at least a pixel wide, so a text this long fills more lines than fit;
+    // only its ends are wrapped.
+    const size_t keep = static_cast<size_t>(maxLines) * static_cast<size_t>(maxWidth);
+    std::u32string chars = utf8Decode(text);
+    if (chars.size() > 2 * keep) {
+        chars = chars.substr(0, keep) + U"\u2026" + chars.substr(chars.size() - keep);
+        shortened_ = true;
+    }
+    lines_ = wrap(fonts, kBoxFont, utf8Encode(chars), maxWidth);
+    if (lines_.size() > static_cast<size_t>(maxLines)) {
+        lines_ = shortenMiddle(lines_, maxLines);
+        shortened_ = true;
+    }
+    for (auto& l : lines_) textWidth_ = std::max(textWidth_, fonts.textWidth(kBoxFont, l));
+    // What the box could not show is not lost.
+    if (shortened_) std::fprintf(stderr, "%s: %s\n", caption().c_str(), text.c_str());
 }
 
 MessageBoxForm::MessageBoxForm(Application& app, BoxKind kind, const std::string& caption,
@@ -52,21 +103,26 @@ MessageBoxForm::MessageBoxForm(Application& app, BoxKind kind, const std::string
     setFont(kBoxFont);
     setCaption(caption);
     FontSystem& fonts = app.fonts();
-    lines_ = wrap(fonts, kBoxFont, text, kMaxTextWidth);
-    lineHeight_ = fonts.metrics(kBoxFont).height();
-    for (auto& l : lines_) textWidth_ = std::max(textWidth_, fonts.textWidth(kBoxFont, l));
+    const Rect area = app.backend().workArea();
+    const Size room{area.width() - 2 * kScreenMargin, area.height() - 2 * kScreenMargin};
+    layOutText(fonts, text, room);
 
     const int icon = kind_ == BoxKind::Error ? kIconSize + kMargin : 0;
     const int textHeight = lineHeight_ * static_cast<int>(lines_.size());
     const int body = std::max(textHeight, kind_ == BoxKind::Error ? kIconSize : 0);
     const int captionWidth = fonts.textWidth(kCaptionFont, caption) + 40;
-    const int width = 2 * kBorder + 2 * kMargin + std::max({icon + textWidth_, 75, captionWidth});
-    const int height = 2 * kBorder + kCaptionHeight + 3 * kMargin + body + 23;
+    const int least = 2 * kBorder + 2 * kMargin + kButtonWidth;
+    // A long caption is cut rather than widening the box past the screen.
+    const int width = std::max(
+        least, std::min(room.width, 2 * kBorder + 2 * kMargin +
+                                        std::max({icon + textWidth_, kButtonWidth, captionWidth})));
+    const int height = 2 * kBorder + kCaptionHeight + 3 * kMargin + body + kButtonHeight;
     setSize(width, height);
 
     ok_ = &add<DialogButton>("确定");
     ok_->setName("OK");
-    ok_->setBounds((width - 75) / 2, height - kBorder - kMargin - 23, 75, 23);
+    ok_->setBounds((width - kButtonWidth) / 2, height - kBorder - kMargin - kButtonHeight,
+                   kButtonWidth, kButtonHeight);
     ok_->onClick = [this](Control&) {
         setModalResult(1);
         close();

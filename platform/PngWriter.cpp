@@ -2,40 +2,38 @@
 
 #include <png.h>
 
-#include <cstdio>
-#include <memory>
 #include <vector>
 
 #include "platform/Error.h"
+#include "platform/Files.h"
 
 namespace lymn::png {
 
 namespace {
 
-struct FileCloser {
-    void operator()(FILE* f) const {
-        if (f) std::fclose(f);
-    }
-};
+void append(png_structp png, png_bytep data, png_size_t length) {
+    auto* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
+    out->insert(out->end(), data, data + length);
+}
 
-}  // namespace
+void flushNothing(png_structp) {}
 
-void write(const Bitmap& bitmap, const std::string& path, bool alpha) {
-    std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
-    if (!file) throw Error("Cannot create file " + path);
+// The PNG file's bytes.
+std::vector<uint8_t> encode(const Bitmap& bitmap, bool alpha) {
+    std::vector<uint8_t> out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_write_struct(&png, nullptr);
-        throw Error("Cannot create file " + path);
+        throw Error("Cannot encode a PNG picture");
     }
     const int channels = alpha ? 4 : 3;
     std::vector<uint8_t> row(static_cast<size_t>(bitmap.deviceWidth()) * channels);
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
-        throw Error("Cannot write file " + path);
+        throw Error("Cannot encode a PNG picture");
     }
-    png_init_io(png, file.get());
+    png_set_write_fn(png, &out, append, flushNothing);
     png_set_IHDR(png, info, static_cast<png_uint_32>(bitmap.deviceWidth()),
                  static_cast<png_uint_32>(bitmap.deviceHeight()), 8,
                  alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
@@ -54,6 +52,15 @@ void write(const Bitmap& bitmap, const std::string& path, bool alpha) {
     }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
+    return out;
+}
+
+}  // namespace
+
+void write(const Bitmap& bitmap, const std::string& path, bool alpha) {
+    // Written whole or not at all; these are tools' and tests' pictures, not worth a flush.
+    if (!files::writeReplace(path, encode(bitmap, alpha), files::Flush::No))
+        throw Error("Cannot create file " + path);
 }
 
 Bitmap read(const std::string& path) {

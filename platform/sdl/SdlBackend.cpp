@@ -386,6 +386,8 @@ SdlBackend::SdlBackend(int scale) : scale_(std::clamp(scale, 1, 3)) {
         SDL_Quit();
         throw NoDisplay("neither an X11 nor a Wayland display could be opened");
     }
+    // After SDL's start, so that no handler of its own takes the place of this one.
+    X11Window::endProgramWhenTheConnectionBreaks();
     SDL_StopTextInput();
 }
 

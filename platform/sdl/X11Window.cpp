@@ -6,7 +6,9 @@
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
 #include <X11/Xutil.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -99,6 +101,22 @@ void X11Window::reportErrorsInsteadOfExiting() {
         std::fprintf(stderr, "lymn-sim: the X server refused request %d about window 0x%lx: %s\n",
                      e->request_code, e->resourceid, text);
         return 0;
+    });
+}
+
+void X11Window::endProgramWhenTheConnectionBreaks() {
+    XSetIOErrorHandler([](Display* d) -> int {
+        // Only what is safe wherever the break is noticed: one write, then the end.
+        char line[512];
+        const int n = std::snprintf(line, sizeof line,
+                                    "lymn-sim: the connection to the display %s was lost; the "
+                                    "program ends\n",
+                                    d ? DisplayString(d) : "");
+        if (n > 0) {
+            const size_t length = std::min(static_cast<size_t>(n), sizeof line - 1);
+            [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line, length);
+        }
+        ::_exit(1);
     });
 }
 

@@ -19,6 +19,11 @@ class X11Window {
     // as Xlib's own handler would. Before SDL starts: SDL puts back at its end the handler it
     // found, and errors of its last requests arrive then.
     static void reportErrorsInsteadOfExiting();
+    // When the connection to the X server breaks (the server ended, the session is over), the
+    // program ends at once with status 1 and one line on standard error: nothing it could still
+    // do would reach the user, and the exit handlers of the libraries may wait on the
+    // connection for ever. The kernel lets go of its locks.
+    static void endProgramWhenTheConnectionBreaks();
 
     bool valid() const { return display_ != nullptr; }
     // Before the window is first mapped: it belongs to owner (transient for it); a dialog is

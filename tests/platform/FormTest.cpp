@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "platform/DialogButton.h"
@@ -372,6 +374,75 @@ TEST(MessageBox, LongTextsWrapAndEscapeOrOkClose) {
     h.click(other, test::HeadlessApp::centre(other.okButton()));
     EXPECT_TRUE(other.closed());
     EXPECT_EQ(other.modalResult(), 1);
+}
+
+TEST(MessageBox, ABoxFitsTheScreenWithItsButtonAndAShortenedTextGoesWholeToStandardError) {
+    // The conversion error of 100,000 pasted digits, on a full screen and on a small one.
+    const std::string digits(100000, '7');
+    const std::string message = "'" + digits + "' is not a valid integer value.";
+    for (const Rect screen : {Rect::xywh(0, 0, 1024, 768), Rect::xywh(50, 20, 320, 240)}) {
+        HeadlessBackend backend(screen);
+        Application app(backend);
+        testing::internal::CaptureStderr();
+        MessageBoxForm box(app, BoxKind::Error, "岚渊角色模拟器", message);
+        const std::string err = testing::internal::GetCapturedStderr();
+        const Rect room =
+            screen.inflated(-MessageBoxForm::kScreenMargin, -MessageBoxForm::kScreenMargin);
+        const Rect bounds =
+            Rect::xywh(box.position().x, box.position().y, box.width(), box.height());
+        EXPECT_EQ(bounds.intersected(room), bounds)
+            << "on " << screen.width() << " x " << screen.height();
+        // The button shows inside the box, below the text.
+        const Rect ok = box.okButton().bounds();
+        EXPECT_EQ(ok.intersected(box.clientRect()), ok);
+        EXPECT_GE(ok.top, box.textRect().bottom);
+        EXPECT_LE(box.textRect().right, box.width());
+        // Its start and end, with "…" between them.
+        ASSERT_TRUE(box.shortened());
+        ASSERT_GE(box.lines().size(), 3u);
+        EXPECT_EQ(box.lines().front().substr(0, 4), "'777");
+        EXPECT_NE(std::find(box.lines().begin(), box.lines().end(), "…"), box.lines().end());
+        EXPECT_NE(box.lines().back().find("not a valid integer value."), std::string::npos);
+        // Every digit is still said, on standard error, in one line.
+        EXPECT_EQ(err, "岚渊角色模拟器: " + message + "\n");
+        box.show();
+        EXPECT_GT(test::countColor(box.frame(), box.iconRect(), Color::rgb(0xE81123)), 300);
+    }
+
+    // A text that fits is not shortened and says nothing on standard error; a long word is
+    // broken.
+    test::HeadlessApp h;
+    testing::internal::CaptureStderr();
+    const std::string word(300, '8');
+    MessageBoxForm box(h.app, BoxKind::Error, "t", "'" + word + "' is not a valid integer value.");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_FALSE(box.shortened());
+    EXPECT_GT(box.lines().size(), 1u);
+    std::string joined;
+    for (auto& l : box.lines()) joined += l;
+    EXPECT_EQ(joined, "'" + word + "' is not a valid integer value.");
+    EXPECT_LE(box.textRect().width(), MessageBoxForm::kMaxTextWidth);
+
+    // So are many short lines.
+    std::string manyLines;
+    for (int i = 0; i < 500; ++i) manyLines += "line " + std::to_string(i) + "\n";
+    testing::internal::CaptureStderr();
+    MessageBoxForm tall(h.app, BoxKind::Message, "t", manyLines);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("line 250"), std::string::npos);
+    EXPECT_LE(tall.height(), 768 - 2 * MessageBoxForm::kScreenMargin);
+    EXPECT_EQ(tall.lines().front(), "line 0");
+    EXPECT_EQ(tall.lines()[tall.lines().size() - 2], "line 499");
+}
+
+TEST(MessageBox, ShortenMiddleKeepsTheEndsAroundOneEllipsis) {
+    const std::vector<std::string> lines{"a", "b", "c", "d", "e", "f"};
+    EXPECT_EQ(MessageBoxForm::shortenMiddle(lines, 6), lines);
+    EXPECT_EQ(MessageBoxForm::shortenMiddle(lines, 5),
+              (std::vector<std::string>{"a", "b", "…", "e", "f"}));
+    EXPECT_EQ(MessageBoxForm::shortenMiddle(lines, 4),
+              (std::vector<std::string>{"a", "b", "…", "f"}));
+    EXPECT_EQ(MessageBoxForm::shortenMiddle(lines, 2), (std::vector<std::string>{"a", "…"}));
+    EXPECT_EQ(MessageBoxForm::shortenMiddle(lines, 0), (std::vector<std::string>{"…"}));
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <chrono>
+#include <thread>
+
 namespace lymn::test {
 
 namespace {
@@ -156,7 +159,60 @@ void XDisplay::drain() {
         XNextEvent(d, &e);
         if (e.type == ClientMessage)
             messages_.emplace_back(e.xclient.window, e.xclient.message_type);
+        if (e.type == SelectionRequest) answer(&e.xselectionrequest);
     }
+}
+
+void XDisplay::offerClipboard(const std::string& text) {
+    Display* d = dpy(display_);
+    if (!clipboardOwner_)
+        clipboardOwner_ = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 1, 1, 0, 0, 0);
+    clipboard_ = text;
+    clipboardTaken_ = false;
+    XSetSelectionOwner(d, XInternAtom(d, "CLIPBOARD", False), clipboardOwner_, CurrentTime);
+    XSync(d, False);
+}
+
+void XDisplay::answer(const void* request) {
+    Display* d = dpy(display_);
+    const auto& r = *static_cast<const XSelectionRequestEvent*>(request);
+    const Atom utf8 = XInternAtom(d, "UTF8_STRING", False);
+    const Atom targets = XInternAtom(d, "TARGETS", False);
+    XSelectionEvent reply{};
+    reply.type = SelectionNotify;
+    reply.display = d;
+    reply.requestor = r.requestor;
+    reply.selection = r.selection;
+    reply.target = r.target;
+    reply.time = r.time;
+    reply.property = r.property == None ? r.target : r.property;
+    if (r.target == utf8 || r.target == XA_STRING) {
+        XChangeProperty(d, r.requestor, reply.property, r.target, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(clipboard_.data()),
+                        static_cast<int>(clipboard_.size()));
+        clipboardTaken_ = true;
+    } else if (r.target == targets) {
+        const Atom offered[] = {targets, utf8, XA_STRING};
+        XChangeProperty(d, r.requestor, reply.property, XA_ATOM, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(offered), 3);
+    } else {
+        reply.property = None;
+    }
+    XEvent e{};
+    e.xselection = reply;
+    XSendEvent(d, r.requestor, False, NoEventMask, &e);
+    XFlush(d);
+}
+
+bool XDisplay::answerClipboard(int ms) {
+    Display* d = dpy(display_);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!clipboardTaken_ && std::chrono::steady_clock::now() < end) {
+        XSync(d, False);
+        drain();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return clipboardTaken_;
 }
 
 int XDisplay::messagesAbout(unsigned long window, const std::string& type) {

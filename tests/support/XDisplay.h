@@ -35,14 +35,24 @@ class XDisplay {
     // window manager); how many named message_type were sent about the window since.
     void watchRoot();
     int messagesAbout(unsigned long window, const std::string& type);
+    // Owns the clipboard with this text, as a program the user copied it from would; the
+    // requests for it are answered by answerClipboard().
+    void offerClipboard(const std::string& text);
+    // Answers the requests for the clipboard until one for its text came or ms passed; whether
+    // one came.
+    bool answerClipboard(int ms);
 
   private:
     void drain();
+    void answer(const void* selectionRequest);
     bool hasClass(unsigned long window, const std::string& windowClass);
     unsigned long clientOf(unsigned long frame, const std::string& windowClass);
 
     void* display_ = nullptr;
     std::vector<std::pair<unsigned long, unsigned long>> messages_;  // window, type
+    unsigned long clipboardOwner_ = 0;
+    std::string clipboard_;
+    bool clipboardTaken_ = false;
 };
 
 }  // namespace lymn::test

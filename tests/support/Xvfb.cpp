@@ -98,6 +98,14 @@ Xvfb::~Xvfb() {
     if (!errorLog_.empty()) std::filesystem::remove(errorLog_);
 }
 
+void Xvfb::kill() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGKILL);
+    int status = 0;
+    ::waitpid(pid_, &status, 0);
+    pid_ = -1;
+}
+
 bool Xvfb::answers() {
     return !capture({"xdpyinfo", "-display", display_}).empty();
 }

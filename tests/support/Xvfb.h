@@ -19,6 +19,8 @@ class Xvfb {
     explicit Xvfb(Size screen = {1024, 768});
     ~Xvfb();
     bool running() const { return pid_ > 0; }
+    // Ends the server at once, as a crash or the end of a session does, under the programs on it.
+    void kill();
     const std::string& display() const { return display_; }
     // Starts a program on this display; returns its process id. Its error stream goes to
     // errors().

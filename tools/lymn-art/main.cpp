@@ -24,7 +24,7 @@ namespace {
 bool write(const fs::path& p, const std::vector<uint8_t>& bytes) {
     // An unchanged file is left as it is, so that the build embeds it again only when it changed.
     if (lymn::files::readAll(p) == bytes) return true;
-    if (lymn::files::writeAll(p, bytes)) return true;
+    if (lymn::files::writeReplace(p, bytes, lymn::files::Flush::No)) return true;
     std::cerr << "lymn-art: cannot write " << p << "\n";
     return false;
 }

@@ -2,7 +2,7 @@
 
 #include <limits>
 #include <map>
-#include <sstream>
+#include <string_view>
 
 #include "app/SavedBuildsPage.h"
 #include "editors/TFlatDropDownList.h"
@@ -21,21 +21,6 @@
 namespace lymn::tools {
 
 namespace {
-
-std::vector<std::string> splitWords(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;) words.push_back(w);
-    return words;
-}
-
-// What follows the first word and one blank, kept as it stands; none when the word ends the
-// line. start is where the first word begins.
-std::optional<std::string> textAfterWord(const std::string& line, size_t start) {
-    const size_t end = line.find_first_of(" \t", start);
-    if (end == std::string::npos) return std::nullopt;
-    return line.substr(end + 1);
-}
 
 bool toInt(const std::string& s, int& out) {
     if (s.empty() || s.size() > 9) return false;
@@ -93,18 +78,20 @@ int Driver::runScript(std::istream& in) {
 }
 
 bool Driver::run(const std::string& raw) {
-    std::string line = raw;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const auto first = line.find_first_not_of(" \t");
-    if (first == std::string::npos || line[first] == '#') return true;
+    const Line line = CommandLine::read(raw);
+    if (line.empty()) return true;
     bool ok = false;
     try {
-        ok = command({splitWords(line), textAfterWord(line, first)});
+        ok = command(line);
     } catch (const Error& e) {
         err_ << "lymn-drive: line " << line_ << ": " << e.what() << "\n";
         return false;
     }
-    if (!ok) err_ << "lymn-drive: line " << line_ << ": not a command: " << line << "\n";
+    if (!ok) {
+        const bool cr = !raw.empty() && raw.back() == '\r';
+        err_ << "lymn-drive: line " << line_
+             << ": not a command: " << std::string_view(raw).substr(0, raw.size() - cr) << "\n";
+    }
     application().processMessages();
     return ok;
 }

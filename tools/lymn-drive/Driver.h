@@ -12,6 +12,7 @@
 #include "app/Program.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/headless/SimulatedUser.h"
+#include "tools/lymn-drive/CommandLine.h"
 
 namespace lymn::tools {
 
@@ -31,12 +32,7 @@ class Driver {
     TFormLy& form() { return *program_->form(); }
 
   private:
-    // A command line: its words, and the text after the command word and one blank, verbatim
-    // (none when the line ends with the word).
-    struct Line {
-        std::vector<std::string> words;
-        std::optional<std::string> text;
-    };
+    using Line = CommandLine;
     using Command = bool (Driver::*)(const Line&);
 
     Application& application() { return program_->application(); }

@@ -48,7 +48,7 @@ int render(const fs::path& dataFile, const fs::path& out, const fs::path& folder
         if (!glyphs) return 1;
         seed = std::move(*glyphs);
     }
-    if (!lymn::files::writeAll(out, seed)) {
+    if (!lymn::files::writeReplace(out, seed, lymn::files::Flush::No)) {
         std::cerr << "lymn-glyphs: cannot write " << out << "\n";
         return 1;
     }
