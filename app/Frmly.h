@@ -20,6 +20,7 @@
 
 namespace lymn {
 
+class GrowthPage;
 class TFlatButton;
 class TFlatGroupBox;
 class TFlatLabel;
@@ -83,6 +84,8 @@ class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPoi
     void saveBuild(const std::string& name);
     void loadBuild(const std::string& name);
     const BuildHistory& history() const { return history_; }
+    // The page "成长曲线".
+    GrowthPage& growthPage() { return *growthPage_; }
 
     // Where the screenshot takes the time and the locale's separators from, and how the shell
     // opens the community page (tests put their own).
@@ -125,6 +128,7 @@ class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPoi
     BuildHistory history_;
     std::unique_ptr<store::BuildStore> savedBuilds_;
     bool restoring_ = false;
+    GrowthPage* growthPage_ = nullptr;
     // The number labels as the window was first shown: what a build of nothing picked shows.
     std::vector<std::pair<TFlatLabel*, std::string>> startCaptions_;
     // The data file's preparation, under way while the window is built; last, so that it has

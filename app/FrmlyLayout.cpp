@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/Frmly.h"
+#include "app/GrowthPage.h"
 #include "app/LayoutPictures.h"
 #include "editors/TFlatButton.h"
 #include "editors/TFlatGroupBox.h"
@@ -204,9 +205,11 @@ void TFormLy::CreateLayout() {
     TSkinImagePanel& character = makePage("One", "角色模拟", "skinImagePanel1");
     character.parent()->setFont({"MS Sans Serif", 11, false, colors::black});
     TSkinImagePanel& notice = makePage("skinTabSheet2", "软件说明", "skinImagePanel2");
+    TSkinImagePanel& growth = makePage("skinTabSheet3", "成长曲线", "skinImagePanel3");
     pages.setActivePage(dynamic_cast<TSkinTabSheet*>(character.parent()));
     CreateCharacterPage(character);
     CreateNoticePage(notice);
+    growthPage_ = &growth.add<GrowthPage>(*this);
 }
 
 void TFormLy::CreateCharacterPage(Control& panel) {
