@@ -49,6 +49,43 @@ PointF towards(PointF a, PointF b, double t) {
     return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
 }
 
+// Marks the points between first and last that keep the path within tolerance of the original
+// (Douglas and Peucker's simplification).
+void keepFarPoints(const Path& path, size_t first, size_t last, double tolerance,
+                   std::vector<bool>& keep) {
+    if (last <= first + 1) return;
+    const PointF a = path[first], b = path[last];
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double length = std::hypot(dx, dy);
+    double farthest = 0;
+    size_t at = first;
+    for (size_t i = first + 1; i < last; ++i) {
+        // The distance from the line through a and b, times its length (from a when a is b).
+        const PointF p = path[i];
+        const double d =
+            length == 0 ? distance(p, a) : std::fabs(dx * (p.y - a.y) - dy * (p.x - a.x));
+        if (d > farthest) farthest = d, at = i;
+    }
+    if (farthest <= tolerance * (length == 0 ? 1 : length)) return;
+    keep[at] = true;
+    keepFarPoints(path, first, at, tolerance, keep);
+    keepFarPoints(path, at, last, tolerance, keep);
+}
+
+// The path without the points that bend it by less than a sixth of a pixel: a long curve of
+// short straight pieces costs the stroker and the renderer far less, and looks the same.
+Path simplified(const Path& path) {
+    constexpr double kTolerance = 0.16;
+    if (path.size() < 3) return path;
+    std::vector<bool> keep(path.size(), false);
+    keep.front() = keep.back() = true;
+    keepFarPoints(path, 0, path.size() - 1, kTolerance, keep);
+    Path out;
+    for (size_t i = 0; i < path.size(); ++i)
+        if (keep[i]) out.push_back(path[i]);
+    return out;
+}
+
 // The drawn parts of a path under a dash pattern (lengths in the path's units), the pattern
 // running on across the corners.
 std::vector<Path> dashed(const Path& path, std::span<const double> dash) {
@@ -109,15 +146,26 @@ struct OutlinePainter::Impl {
 
     void render(FT_Outline& outline, Canvas& canvas, Color color) const {
         SpanTarget target{&canvas.target(), deviceClip(canvas), color};
-        if (target.clip.empty()) return;
+        FT_BBox box;
+        FT_Outline_Get_CBox(&outline, &box);
+        // The outline's pixels inside the clip (FreeType's rows count upwards, see blendSpans).
+        const Rect inked =
+            Rect{static_cast<int>(box.xMin >> 6), static_cast<int>(-((box.yMax + 63) >> 6)),
+                 static_cast<int>((box.xMax + 63) >> 6), static_cast<int>(-(box.yMin >> 6))}
+                .intersected(target.clip);
         FT_Raster_Params params{};
         params.flags = FT_RASTER_FLAG_AA | FT_RASTER_FLAG_DIRECT | FT_RASTER_FLAG_CLIP;
         params.gray_spans = blendSpans;
         params.user = &target;
-        params.clip_box = {target.clip.left, -target.clip.bottom, target.clip.right,
-                           -target.clip.top};
-        if (FT_Outline_Render(library, &outline, &params) != 0)
-            throw Error("FreeType could not render an outline");
+        // The renderer holds the cells of a row in a small pool and gives up on a row of more
+        // than some 600 pixels (a long flat line at scale 3): it renders upright strips.
+        constexpr int kStrip = 256;
+        for (int left = inked.left; left < inked.right; left += kStrip) {
+            const int right = std::min(left + kStrip, inked.right);
+            params.clip_box = {left, -inked.bottom, right, -inked.top};
+            if (FT_Outline_Render(library, &outline, &params) != 0)
+                throw Error("FreeType could not render an outline");
+        }
     }
 
     static Rect deviceClip(Canvas& canvas) {
@@ -129,9 +177,11 @@ struct OutlinePainter::Impl {
     }
 
     // The paths' outline stroked width device pixels wide, into a new outline of the library.
-    void stroke(const std::vector<Path>& paths, double width, FT_Outline& out) {
+    // Dashes end square: round ends on every dash cost the renderer many small curves.
+    void stroke(const std::vector<Path>& paths, double width, bool dashes, FT_Outline& out) {
         FT_Stroker_Set(stroker, static_cast<FT_Fixed>(std::lround(width * 32)),
-                       FT_STROKER_LINECAP_ROUND, FT_STROKER_LINEJOIN_ROUND, 0);
+                       dashes ? FT_STROKER_LINECAP_BUTT : FT_STROKER_LINECAP_ROUND,
+                       FT_STROKER_LINEJOIN_ROUND, 0);
         for (const Path& path : paths) {
             std::vector<FT_Vector> points;
             for (PointF p : path) {
@@ -167,6 +217,7 @@ void OutlinePainter::polyline(Canvas& canvas, std::span<const PointF> points, do
     Path device;
     device.reserve(points.size());
     for (PointF p : points) device.push_back({(p.x + o.x) * s, (p.y + o.y) * s});
+    device = simplified(device);
     std::vector<Path> paths;
     if (dash.empty()) {
         paths.push_back(std::move(device));
@@ -176,7 +227,7 @@ void OutlinePainter::polyline(Canvas& canvas, std::span<const PointF> points, do
         paths = dashed(device, scaled);
     }
     FT_Outline outline{};
-    impl_->stroke(paths, width * s, outline);
+    impl_->stroke(paths, width * s, !dash.empty(), outline);
     try {
         impl_->render(outline, canvas, color);
     } catch (...) {

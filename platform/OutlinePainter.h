@@ -24,7 +24,8 @@ class OutlinePainter {
     OutlinePainter& operator=(const OutlinePainter&) = delete;
 
     // A line through the points, width units wide, with round joins and ends. dash: the lengths
-    // of the drawn and the left-out parts in turn, in units; empty for a solid line.
+    // of the drawn and the left-out parts in turn, in units (the dashes end square); empty for
+    // a solid line.
     void polyline(Canvas& canvas, std::span<const PointF> points, double width, Color color,
                   std::span<const double> dash = {});
     // A filled circle.
