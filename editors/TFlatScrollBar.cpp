@@ -90,13 +90,13 @@ void TFlatScrollBar::paintArrow(Canvas& c, const Rect& r, bool up, bool pressed)
 }
 
 void TFlatScrollBar::paint(Canvas& c) {
-    // The track: the classic dither of button face and highlight.
-    const Rect track = stretch(endOf(upArrow()), startOf(downArrow()));
-    for (int y = track.top; y < track.bottom; ++y)
-        for (int x = track.left; x < track.right; ++x)
-            c.setPixel(
-                x, y,
-                (x + y) % 2 ? sysColor(SysColor::ButtonHighlight) : sysColor(SysColor::ButtonFace));
+    // The track: the classic dither of button face and highlight, laid as a brush.
+    if (dither_.empty()) {
+        dither_ = Bitmap(2, 2, sysColor(SysColor::ButtonFace));
+        dither_.setColor(1, 0, sysColor(SysColor::ButtonHighlight));
+        dither_.setColor(0, 1, sysColor(SysColor::ButtonHighlight));
+    }
+    c.fillPattern(stretch(endOf(upArrow()), startOf(downArrow())), dither_);
     paintArrow(c, upArrow(), true, held_ == Part::Up);
     paintArrow(c, downArrow(), false, held_ == Part::Down);
     const Rect t = thumb();

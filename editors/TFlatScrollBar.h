@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "platform/Bitmap.h"
 #include "platform/Control.h"
 
 namespace lymn {
@@ -46,6 +47,7 @@ class TFlatScrollBar : public Control {
     void act();
 
     bool horizontal_ = false;
+    Bitmap dither_;
     int position_ = 0;
     int maximum_ = 0;
     int page_ = 1;
