@@ -253,9 +253,10 @@ void GrowthChart::drawMarker(Canvas& c) {
     if (!marker_ || marker_->level < 1 || marker_->level > sim::GrowthTable::kLevels) return;
     const Rect p = plotArea();
     const double x = xOf(marker_->level);
-    static constexpr std::array<double, 2> kDots{2, 2};
-    const std::array<PointF, 2> line{{{x, double(p.top)}, {x, double(p.bottom)}}};
-    painter_.polyline(c, line, 1, kMarkerLine, kDots);
+    // A dotted upright line: two units drawn, two left out.
+    const int column = static_cast<int>(std::floor(x));
+    for (int y = p.top; y < p.bottom; y += 4)
+        c.fillRect({column, y, column + 1, std::min(y + 2, p.bottom)}, kMarkerLine);
     for (const auto& info : sim::GrowthColumnTable) {
         const auto& v = marker_->values[static_cast<size_t>(info.column)];
         if (!shown_[static_cast<size_t>(info.column)] || !v) continue;

@@ -300,7 +300,7 @@ TEST_P(GrowthPageTest, CopiesTheWholeTableAndThePinnedColumnsFollowThePinnedBuil
     EXPECT_EQ(page().pinnedTable(), nullptr);
     click(centreOf("BtnCopyTable"));
     EXPECT_EQ(parseTsv(backend.clipboardText())[0].size(), 1u + sim::kGrowthColumnCount);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(boxes.empty()) << boxes.front();
 }
 
 TEST_P(GrowthPageTest, ThePinnedBuildIsDrawnDashedInTheSameColours) {
