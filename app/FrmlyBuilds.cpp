@@ -179,7 +179,7 @@ void TFormLy::keepStartCaptions() {
 void TFormLy::buildChanged() {
     if (restoring_) return;
     history_.record(currentBuild());
-    growthPage_->refresh();
+    if (growthPage_) growthPage_->refresh();
 }
 
 // The history's own step is shown and stays where the history is, also where the window cannot
@@ -187,14 +187,14 @@ void TFormLy::buildChanged() {
 bool TFormLy::undo() {
     const auto b = history_.undo();
     if (b) showBuild(*b);
-    growthPage_->refresh();
+    if (growthPage_) growthPage_->refresh();
     return b.has_value();
 }
 
 bool TFormLy::redo() {
     const auto b = history_.redo();
     if (b) showBuild(*b);
-    growthPage_->refresh();
+    if (growthPage_) growthPage_->refresh();
     return b.has_value();
 }
 

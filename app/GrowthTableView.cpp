@@ -132,7 +132,8 @@ void GrowthTableView::layout() {
                          height() - 2 - bars);
     horizontal_->setBounds(1, height() - 1 - TFlatScrollBar::kWidth,
                            width() - 2 - TFlatScrollBar::kWidth, TFlatScrollBar::kWidth);
-    vertical_->setRange(GrowthTable::kLevels - visibleRows(), visibleRows());
+    const int rows = current_ || pinned_ ? GrowthTable::kLevels : 0;
+    vertical_->setRange(rows - visibleRows(), visibleRows());
     horizontal_->setRange(lastFirst, static_cast<int>(groups_.size()) - lastFirst);
     setTopLevel(topLevel());
     setFirstColumn(first_);
@@ -208,7 +209,6 @@ void GrowthTableView::paintRow(Canvas& c, int level, const Rect& r) {
     c.drawText(kNumbers, colors::black, {r.left, r.top, r.left + levelWidth_ - kCellPad, r.bottom},
                std::to_string(level), right);
     c.fillRect({r.left + levelWidth_ - 1, r.top, r.left + levelWidth_, r.bottom}, kFrame);
-    if (!current_ && !pinned_) return;
     CanvasSaver saver(c);
     c.intersectClip({r.left + levelWidth_, r.top, r.right, r.bottom});
     int x = r.left + levelWidth_;
@@ -231,8 +231,9 @@ void GrowthTableView::paint(Canvas& c) {
     const Rect area = rowsArea();
     paintHeader(c, area);
     const Rect clip = c.clip();
-    for (int level = top_ + 1; level <= std::min(GrowthTable::kLevels, top_ + visibleRows());
-         ++level) {
+    // Nothing picked: an empty table under its header.
+    const int rows = current_ || pinned_ ? GrowthTable::kLevels : 0;
+    for (int level = top_ + 1; level <= std::min(rows, top_ + visibleRows()); ++level) {
         const Rect r = rowRect(level);
         if (r.intersects(clip)) paintRow(c, level, r);
     }
