@@ -110,7 +110,7 @@ std::string GrowthValues::text(GrowthColumn c) const {
 
 std::string GrowthValues::differenceText(const GrowthValues& other, GrowthColumn c) const {
     const auto mine = range(c), theirs = other.range(c);
-    const std::string low = signedText(int64_t{mine[0]} - theirs[0]);
+    std::string low = signedText(int64_t{mine[0]} - theirs[0]);
     if (c != GrowthColumn::Damage) return low;
     return low + "/" + signedText(int64_t{mine[1]} - theirs[1]);
 }
