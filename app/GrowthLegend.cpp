@@ -11,6 +11,7 @@ const Color kOffBox = Color::rgb(0xA0A0A0);
 }  // namespace
 
 GrowthLegend::GrowthLegend(Control* parent) : Control(parent) {
+    setTabStop(true);
     setCursor(Cursor::Hand);
     setHint("点一下,显示或隐藏这条线");
     setShowHint(true);
@@ -45,15 +46,55 @@ void GrowthLegend::paint(Canvas& c) {
         c.fillRect(box, colors::white);
         c.frameRect(box, on ? colour : kOffBox);
         if (on) c.fillRect(box.inflated(-2, -2), colour);
-        c.drawText(kNames, on ? colors::black : kOffText, {box.right + 4, r.top, r.right, r.bottom},
-                   info.name, text::VCenter | text::NoPrefix);
+        const Rect name{box.right + 4, r.top, r.right, r.bottom};
+        c.drawText(kNames, on ? colors::black : kOffText, name, info.name,
+                   text::VCenter | text::NoPrefix);
+        if (focused() && info.column == current_) {
+            const Size size = c.measureText(kNames, info.name, text::NoPrefix);
+            c.drawFocusRect(Rect::xywh(name.left - 2, r.top + (r.height() - size.height) / 2 - 1,
+                                       size.width + 4, size.height + 2)
+                                .intersected(r));
+        }
     }
+}
+
+void GrowthLegend::setCurrent(sim::GrowthColumn c) {
+    if (c == current_) return;
+    invalidate(entryRect(current_));
+    current_ = c;
+    invalidate(entryRect(current_));
 }
 
 void GrowthLegend::mouseDown(const MouseEvent& e) {
     if (e.button != MouseButton::Left) return;
     for (const auto& info : sim::GrowthColumnTable)
-        if (entryRect(info.column).contains(e.pos)) return toggle(info.column);
+        if (entryRect(info.column).contains(e.pos)) {
+            setCurrent(info.column);
+            return toggle(info.column);
+        }
+}
+
+bool GrowthLegend::wantsKey(const KeyEvent& e) const {
+    if (e.mods & (mods::Ctrl | mods::Alt)) return false;
+    return e.key == Key::Left || e.key == Key::Right || e.key == Key::Up || e.key == Key::Down ||
+           e.key == Key::Space;
+}
+
+bool GrowthLegend::keyDown(const KeyEvent& e) {
+    if (!wantsKey(e)) return false;
+    if (e.key == Key::Space) {
+        toggle(current_);
+        return true;
+    }
+    // Left and Right along the entries, Up and Down between the rows.
+    const int count = static_cast<int>(sim::kGrowthColumnCount);
+    const int step = e.key == Key::Left    ? -1
+                     : e.key == Key::Right ? 1
+                     : e.key == Key::Up    ? -kColumns
+                                           : kColumns;
+    const int next = static_cast<int>(current_) + step;
+    if (next >= 0 && next < count) setCurrent(static_cast<sim::GrowthColumn>(next));
+    return true;
 }
 
 }  // namespace lymn

@@ -8,7 +8,7 @@
 namespace lymn {
 
 // The chart's legend: one entry per value, a box in the value's colour and its name; a click on
-// an entry switches its line on or off.
+// an entry, or Space on the entry the arrow keys reached, switches its line on or off.
 class GrowthLegend : public Control {
   public:
     static constexpr int kColumns = 6;
@@ -24,11 +24,22 @@ class GrowthLegend : public Control {
 
     std::function<void(const GrowthColumns&)> onChange;
 
+    // The entry the keys act on.
+    sim::GrowthColumn current() const { return current_; }
+
     void paint(Canvas& canvas) override;
     void mouseDown(const MouseEvent& e) override;
+    bool acceptsFocus() const override { return true; }
+    bool wantsKey(const KeyEvent& e) const override;
+    bool keyDown(const KeyEvent& e) override;
+    void focusIn() override { invalidate(entryRect(current_)); }
+    void focusOut() override { invalidate(entryRect(current_)); }
 
   private:
+    void setCurrent(sim::GrowthColumn c);
+
     GrowthColumns shown_{};
+    sim::GrowthColumn current_ = sim::GrowthColumn::Strength;
 };
 
 }  // namespace lymn

@@ -85,25 +85,26 @@ GrowthPage::GrowthPage(Control* parent, TFormLy& form) : Control(parent), form_(
         };
     name_ = &caption(*this, "LabGrowthBuild", 13, true, kCaptionGreen);
     pinName_ = &caption(*this, "LabGrowthPinned", 12, false, kPurple);
-    pinButton_ = &button(*this, "BtnPin", "对比", 2);
+    pinButton_ = &button(*this, "BtnPin", "对比", 3);
     pinButton_->onClick = [this](Control&) { pin(); };
-    unpinButton_ = &button(*this, "BtnUnpin", "清除对比", 3);
+    unpinButton_ = &button(*this, "BtnUnpin", "清除对比", 4);
     unpinButton_->onClick = [this](Control&) { unpin(); };
-    copyButton_ = &button(*this, "BtnCopyTable", "复制表格", 4);
+    copyButton_ = &button(*this, "BtnCopyTable", "复制表格", 5);
     copyButton_->setHint("整张表复制下来(Ctrl+C),能直接贴进电子表格");
     copyButton_->setShowHint(true);
     copyButton_->onClick = [this](Control&) { copyTable(); };
     legend_ = &add<GrowthLegend>();
     legend_->setName("GrowthLegend");
     legend_->setShown(kFirstShown);
+    legend_->setTabOrder(0);
     chart_ = &add<GrowthChart>();
     chart_->setName("GrowthChart");
-    chart_->setTabOrder(0);
+    chart_->setTabOrder(1);
     chart_->setShown(kFirstShown);
     legend_->onChange = [this](const GrowthColumns& shown) { chart_->setShown(shown); };
     table_ = &add<GrowthTableView>();
     table_->setName("GrowthTable");
-    table_->setTabOrder(1);
+    table_->setTabOrder(2);
     hook_ = form_.addHook([this](FormMessage& m) { keys(m); });
 }
 

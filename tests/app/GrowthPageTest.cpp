@@ -127,6 +127,34 @@ TEST_P(GrowthPageTest, LinesStayInsideThePlotAndALineSwitchedOffLeavesNoPixel) {
     EXPECT_GT(colourInPlot(GrowthChart::seriesColor(GrowthColumn::Mana)), 10);
 }
 
+TEST_P(GrowthPageTest, TheLegendTakesTheKeysToo) {
+    choose(11, 5, 50);
+    openTab(2);
+    ASSERT_TRUE(chart().focused());
+    // Shift+Tab reaches the legend, before the chart.
+    user.key(form(), Key::Tab, mods::Shift);
+    ASSERT_TRUE(page().legend().focused());
+    for (int i = 0; i < 4; ++i) user.key(form(), Key::Right);
+    EXPECT_EQ(page().legend().current(), GrowthColumn::Life);
+    user.key(form(), Key::Space);
+    EXPECT_FALSE(chart().shown()[static_cast<size_t>(GrowthColumn::Life)]);
+    EXPECT_EQ(colourInChart(GrowthChart::seriesColor(GrowthColumn::Life)), 0);
+    // Down to the row below: the entry six further on.
+    user.key(form(), Key::Down);
+    EXPECT_EQ(page().legend().current(), GrowthColumn::SpellEffect);
+    user.key(form(), Key::Up);
+    user.key(form(), Key::Space);
+    EXPECT_TRUE(chart().shown()[static_cast<size_t>(GrowthColumn::Life)]);
+    // Tab goes on to the chart and the table.
+    user.key(form(), Key::Tab);
+    EXPECT_TRUE(chart().focused());
+    user.key(form(), Key::Tab);
+    EXPECT_TRUE(page().table().focused());
+    const int top = page().table().topLevel();
+    user.key(form(), Key::PageDown);
+    EXPECT_EQ(page().table().topLevel(), top + page().table().visibleRows());
+}
+
 TEST_P(GrowthPageTest, TheScaleFitsTheValuesShown) {
     choose(11, 5, 50);
     openTab(2);
