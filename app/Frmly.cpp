@@ -1,6 +1,7 @@
 #include "app/Frmly.h"
 
 #include "app/LayoutPictures.h"
+#include "app/SavedBuildsPage.h"
 #include "capture/JpegCodec.h"
 #include "capture/ScreenshotName.h"
 #include "platform/Error.h"

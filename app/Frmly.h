@@ -25,6 +25,7 @@ class TFlatButton;
 class TFlatGroupBox;
 class TFlatLabel;
 class TFlatSpinButton;
+class SavedBuildsPage;
 
 // The simulator's one window: its layout, and the handlers of all its events (the simulation's
 // and the point buttons' are inherited from their subsystems).
@@ -86,6 +87,8 @@ class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPoi
     const BuildHistory& history() const { return history_; }
     // The page "成长曲线".
     GrowthPage& growthPage() { return *growthPage_; }
+    // The page of the saved builds.
+    SavedBuildsPage& buildsPage() { return *buildsPage_; }
 
     // Where the screenshot takes the time and the locale's separators from, and how the shell
     // opens the community page (tests put their own).
@@ -127,6 +130,7 @@ class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPoi
     TFlatImageList imageList2_{32, 32};
     BuildHistory history_;
     std::unique_ptr<store::BuildStore> savedBuilds_;
+    std::unique_ptr<SavedBuildsPage> buildsPage_;
     bool restoring_ = false;
     GrowthPage* growthPage_ = nullptr;
     // The number labels as the window was first shown: what a build of nothing picked shows.

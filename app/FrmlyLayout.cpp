@@ -6,6 +6,7 @@
 #include "app/Frmly.h"
 #include "app/GrowthPage.h"
 #include "app/LayoutPictures.h"
+#include "app/SavedBuildsPage.h"
 #include "editors/TFlatButton.h"
 #include "editors/TFlatGroupBox.h"
 #include "editors/TFlatImageComboBox.h"
@@ -188,7 +189,7 @@ void TFormLy::CreateLayout() {
     pages.setBorderColor(colors::black);
     pages.setColor(Color::rgb(0xE7E7E7));
     pages.setTabFont(sans());
-    pages.setPageNames({"One", "skinTabSheet2"});
+    pages.setPageNames({"One", "skinTabSheet2", "BuildsSheet"});
     const auto background = std::make_shared<const Bitmap>(pageBackground(scale()));
     auto makePage = [&](const char* pageName, const char* caption,
                         const char* panelName) -> TSkinImagePanel& {
@@ -206,10 +207,13 @@ void TFormLy::CreateLayout() {
     character.parent()->setFont({"MS Sans Serif", 11, false, colors::black});
     TSkinImagePanel& notice = makePage("skinTabSheet2", "软件说明", "skinImagePanel2");
     TSkinImagePanel& growth = makePage("skinTabSheet3", "成长曲线", "skinImagePanel3");
+    TSkinImagePanel& builds = makePage("BuildsSheet", "我的方案", "BuildsPanel");
     pages.setActivePage(dynamic_cast<TSkinTabSheet*>(character.parent()));
     CreateCharacterPage(character);
     CreateNoticePage(notice);
     growthPage_ = &growth.add<GrowthPage>(*this);
+    buildsPage_ = std::make_unique<SavedBuildsPage>(
+        *this, dynamic_cast<TSkinTabSheet&>(*builds.parent()), builds);
 }
 
 void TFormLy::CreateCharacterPage(Control& panel) {

@@ -117,19 +117,34 @@ bool hasOurColumns(sqlite3* db) {
     }
 }
 
-// The schema and its marks in one transaction: a file is either ours whole or still empty.
-void createSchema(sqlite3* db) {
+// Runs the statements of one change as one transaction; a failure rolls all of them back.
+template <class Change>
+void inTransaction(sqlite3* db, Change&& change) {
     exec(db, "begin immediate");
     try {
-        exec(db, kSchema);
-        exec(db, "pragma application_id = " + std::to_string(kApplicationId));
-        exec(db, "pragma user_version = " + std::to_string(kSchemaVersion));
+        change();
         exec(db, "commit");
     } catch (const EngineFailure&) {
         if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
         throw;
     }
 }
+
+// The schema and its marks in one transaction: a file is either ours whole or still empty.
+void createSchema(sqlite3* db) {
+    inTransaction(db, [db] {
+        exec(db, kSchema);
+        exec(db, "pragma application_id = " + std::to_string(kApplicationId));
+        exec(db, "pragma user_version = " + std::to_string(kSchemaVersion));
+    });
+}
+
+// A changed build takes the next id, so that of the builds changed in one second the one changed
+// last comes first; the count of ids given then covers it, so its old id is never given again.
+constexpr char kNextId[] = "(select seq + 1 from sqlite_sequence where name = 'builds')";
+constexpr char kCountIds[] =
+    "update sqlite_sequence set seq = (select max(id) from builds) where name = 'builds' and "
+    "seq < (select max(id) from builds)";
 
 // The write-ahead log rather than the rollback journal: with synchronous=FULL a commit is one
 // flush of the log, where the journal takes four or five (journal twice, folder, file), some
@@ -379,31 +394,49 @@ void BuildStore::requireWritable() const {
     if (!writable()) throw Error(whyReadOnly_);
 }
 
-void BuildStore::save(const std::string& name, const std::string& code) {
+int64_t BuildStore::save(const std::string& name, const std::string& code) {
     checkName(name);
     requireWritable();
-    // One statement, so one transaction: the code and its time are saved together or not at all.
     try {
-        Statement s(db_->handle,
-                    "insert into builds (name, code, changed_at) values (?1, ?2, ?3) on conflict "
-                    "(name) do update set code = excluded.code, changed_at = excluded.changed_at");
-        s.bind(1, name).bind(2, code).bind(3, clock_()).step();
+        inTransaction(db_->handle, [&] {
+            Statement s(db_->handle,
+                        std::string("insert into builds (name, code, changed_at) values (?1, ?2, "
+                                    "?3) on conflict (name) do update set code = excluded.code, "
+                                    "changed_at = excluded.changed_at, id = ") +
+                            kNextId);
+            s.bind(1, name).bind(2, code).bind(3, clock_()).step();
+            exec(db_->handle, kCountIds);
+        });
+        Statement id(db_->handle, "select id from builds where name = ?1");
+        id.bind(1, name);
+        if (id.step()) return id.integer(0);
     } catch (const EngineFailure& e) {
         refuseChange(e);
     }
+    throw Error(kBuildGone);
 }
 
-void BuildStore::rename(int64_t id, const std::string& newName) {
+int64_t BuildStore::rename(int64_t id, const std::string& newName) {
     checkName(newName);
     requireWritable();
+    int64_t renamed = 0;
     try {
-        Statement s(db_->handle, "update builds set name = ?1, changed_at = ?2 where id = ?3");
-        s.bind(1, newName).bind(2, clock_()).bind(3, id).step();
+        inTransaction(db_->handle, [&] {
+            Statement s(db_->handle,
+                        std::string("update builds set name = ?1, changed_at = ?2, id = ") +
+                            kNextId + " where id = ?3 returning id");
+            s.bind(1, newName).bind(2, clock_()).bind(3, id);
+            if (!s.step()) return;
+            renamed = s.integer(0);
+            s.step();
+            exec(db_->handle, kCountIds);
+        });
     } catch (const EngineFailure& e) {
         if (e.code() == SQLITE_CONSTRAINT) throw Error(formatMessage(kNameTaken, newName));
         refuseChange(e);
     }
-    if (sqlite3_changes(db_->handle) == 0) throw Error(kBuildGone);
+    if (renamed == 0) throw Error(kBuildGone);
+    return renamed;
 }
 
 void BuildStore::remove(int64_t id) {

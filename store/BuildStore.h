@@ -68,9 +68,11 @@ class BuildStore {
     std::vector<SavedBuild> list() const;
     std::optional<SavedBuild> find(const std::string& name) const;
     // Saves the code under the name; a build already of that name gets the new code and time.
-    void save(const std::string& name, const std::string& code);
+    // A change gives the build a new id (returned), so that the build changed last is listed
+    // first also among builds changed in the same second.
+    int64_t save(const std::string& name, const std::string& code);
     // Renaming counts as a change: the build moves to the top of the list.
-    void rename(int64_t id, const std::string& newName);
+    int64_t rename(int64_t id, const std::string& newName);
     void remove(int64_t id);
 
     bool writable() const { return whyReadOnly_.empty(); }

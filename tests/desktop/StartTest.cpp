@@ -10,6 +10,7 @@
 #include "capture/JpegCodec.h"
 #include "platform/Color.h"
 #include "platform/Files.h"
+#include "store/BuildStore.h"
 #include "tests/desktop/Session.h"
 #include "tests/support/Pixels.h"
 
@@ -173,6 +174,43 @@ TEST_P(DesktopStart, ACodeALinkOrAScreenshotOnTheCommandLineOpensItsBuild) {
         ASSERT_TRUE(waitFor([&] { return session->windows().empty(); }));
         fs::remove_all(folder / "screen");
     }
+}
+
+// A build saved on the page of saved builds outlives the window and comes back with a double
+// click on its row.
+TEST_P(DesktopStart, ABuildSavedOnItsPageIsThereAfterARestartAndLoadsWithADoubleClick) {
+    const std::string code = "LY13AF02040000820000T";
+    const Point buildsTab{1 + 171, 23 + 8};
+    const Point nameEdit{1 + 76 + 60, 45 + 324 + 10};
+    const Point saveButton{1 + 58 + 40, 45 + 356 + 11};
+    const Point firstRow{1 + 21 + 200, 45 + 16 + 22 + 17};
+    unsigned long main = start({code});
+    ASSERT_NE(main, 0u) << x->errors();
+    Point at = xd->bounds(main).topLeft();
+    session->clickAt(at + buildsTab);
+    session->clickAt(at + nameEdit);
+    session->xdotool({"type", "--delay", "20", "alpha one"});
+    session->clickAt(at + saveButton);
+    ASSERT_TRUE(waitFor([&] {
+        return fs::exists(folder / "builds.db") && !store::BuildStore(folder).list().empty();
+    }));
+    stop();
+    ASSERT_TRUE(waitFor([&] { return session->windows().empty(); }));
+
+    main = start({});
+    ASSERT_NE(main, 0u) << x->errors();
+    EXPECT_NE(DesktopStartShot(*session, main, folder).first, code);
+    fs::remove_all(folder / "screen");
+    at = xd->bounds(main).topLeft();
+    session->clickAt(at + buildsTab);
+    const Point row = at + firstRow;
+    session->xdotool({"mousemove", std::to_string(row.x), std::to_string(row.y), "click",
+                      "--repeat", "2", "--delay", "80", "1"});
+    // The character page again, showing the saved build.
+    EXPECT_EQ(DesktopStartShot(*session, main, folder).first, code);
+    const auto saved = store::BuildStore(folder).list();
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].name, "alpha one");
 }
 
 INSTANTIATE_TEST_SUITE_P(, DesktopStart, ::testing::Values(true, false),

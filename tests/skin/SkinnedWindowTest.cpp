@@ -84,9 +84,9 @@ TEST_P(SkinnedWindow, TabStripShowsTheSelectedTabLowerAndTheFramePatternAround) 
     auto& pages = form().control<TSkinPageControl>("skinPageControl1");
     EXPECT_EQ(pages.strip().height(), 22);
     EXPECT_EQ(pages.ActivePage()->name(), "One");
-    // The two specified pages first; the program's own pages follow them.
+    // The two pages of the character and the notice come first; the program's own pages after.
     ASSERT_GE(pages.PageCount(), 2);
-    const std::vector<std::string>& tabs = pages.strip().Tabs();
+    const std::vector<std::string> tabs = pages.strip().Tabs();
     EXPECT_EQ(std::vector<std::string>(tabs.begin(), tabs.begin() + 2),
               (std::vector<std::string>{"角色模拟", "软件说明"}));
     const Bitmap& f = frame();

@@ -140,28 +140,42 @@ TEST_F(BuildStoreTest, SavesListsReplacesRenamesRemovesAndReopens) {
     EXPECT_EQ(builds[1].code, "CODE-B1");
     EXPECT_EQ(builds[1].changedAt, 200);
     EXPECT_EQ(builds[2].changedAt, 100);
-    const int64_t a = builds[2].id, b = builds[1].id, c = builds[0].id;
+    const int64_t a = builds[2].id, b = builds[1].id;
+    int64_t c = builds[0].id;
 
-    // Saving again under a name replaces the code and the time and keeps the build.
+    // Saving again under a name replaces the code and the time; the build takes a new id, so
+    // that it comes first also among builds of the same second, and its old id names nothing.
     now = 300;
-    store.save("甲", "CODE-A2");
+    const int64_t a2 = store.save("甲", "CODE-A2");
+    EXPECT_GT(a2, c);
     builds = store.list();
     ASSERT_EQ(builds.size(), 3u);
-    EXPECT_EQ(builds[0], (SavedBuild{a, "甲", "CODE-A2", 300}));
+    EXPECT_EQ(builds[0], (SavedBuild{a2, "甲", "CODE-A2", 300}));
     EXPECT_EQ(store.find("乙"), (SavedBuild{b, "乙", "CODE-B1", 200}));
     EXPECT_FALSE(store.find("丁"));
+    EXPECT_EQ(errorOf([&] { store.rename(a, "庚"); }), kBuildGone);
+    now = 200;
+    EXPECT_GT(store.save("乙", "CODE-B2"), a2);
+    EXPECT_EQ(store.list()[1].name, "乙");
+    const int64_t c2 = store.save("丙", "CODE-C1");
+    EXPECT_EQ(c2, store.list()[1].id);
+    EXPECT_EQ(store.list()[1].name, "丙");
+    const int64_t b2 = store.find("乙")->id;
+    c = store.find("丙")->id;
 
     now = 400;
-    store.rename(b, "丁");
-    EXPECT_EQ(store.list()[0], (SavedBuild{b, "丁", "CODE-B1", 400}));
+    const int64_t b3 = store.rename(b2, "丁");
+    EXPECT_GT(b3, c);
+    EXPECT_EQ(store.list()[0], (SavedBuild{b3, "丁", "CODE-B2", 400}));
     EXPECT_FALSE(store.find("乙"));
     // Its own name again is no clash.
-    store.rename(b, "丁");
+    const int64_t b4 = store.rename(b3, "丁");
+    EXPECT_EQ(errorOf([&] { store.rename(b3, "辛"); }), kBuildGone);
 
     const auto before = store.list();
     now = 500;
-    EXPECT_EQ(errorOf([&] { store.rename(b, "甲"); }), formatMessage(kNameTaken, "甲"));
-    EXPECT_EQ(errorOf([&] { store.rename(c + 1000, "戊"); }), kBuildGone);
+    EXPECT_EQ(errorOf([&] { store.rename(b4, "甲"); }), formatMessage(kNameTaken, "甲"));
+    EXPECT_EQ(errorOf([&] { store.rename(b4 + 1000, "戊"); }), kBuildGone);
     EXPECT_EQ(store.list(), before);
 
     store.remove(c);
@@ -170,9 +184,12 @@ TEST_F(BuildStoreTest, SavesListsReplacesRenamesRemovesAndReopens) {
     EXPECT_EQ(errorOf([&] { store.remove(c); }), kBuildGone);
     EXPECT_EQ(errorOf([&] { store.rename(c, "己"); }), kBuildGone);
 
-    // A removed build's id is not given again.
+    // A removed build's id is not given again, also when a change gave it.
     store.save("丙", "CODE-C2");
     EXPECT_GT(store.find("丙")->id, c);
+    const int64_t last = store.save("丙", "CODE-C3");
+    store.remove(last);
+    EXPECT_GT(store.save("丙", "CODE-C4"), last);
 
     const auto saved = store.list();
     BuildStore reopened(dir, clock());
@@ -229,8 +246,8 @@ TEST_F(BuildStoreTest, RefusesNamesItCannotKeepAndChangesNothing) {
         ASSERT_TRUE(store.find(name)) << name;
         EXPECT_EQ(store.find(name)->code, "CODE-" + std::to_string(name.size()));
     }
-    store.rename(id, repeat("名", 32));
-    EXPECT_EQ(store.find(repeat("名", 32))->id, id);
+    const int64_t renamed = store.rename(id, repeat("名", 32));
+    EXPECT_EQ(store.find(repeat("名", 32))->id, renamed);
 }
 
 // What the saving process has done, in memory it shares with the test.

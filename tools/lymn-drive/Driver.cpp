@@ -5,9 +5,11 @@
 #include <sstream>
 
 #include "app/GrowthPage.h"
+#include "app/SavedBuildsPage.h"
 #include "editors/TFlatDropDownList.h"
 #include "editors/TFlatImageComboBox.h"
 #include "editors/TFlatLabel.h"
+#include "editors/TFlatListView.h"
 #include "editors/TFlatSpinButton.h"
 #include "editors/TFlatTextEdit.h"
 #include "platform/Error.h"
@@ -15,6 +17,7 @@
 #include "platform/Utf8.h"
 #include "sim/BuildCode.h"
 #include "sim/CodeTables.h"
+#include "skin/TSkinPageControl.h"
 
 namespace lymn::tools {
 
@@ -145,6 +148,11 @@ bool Driver::command(const Line& line) {
         {"save", {&Driver::save, 1, kAny}},
         {"load", {&Driver::load, 1, kAny}},
         {"builds", {&Driver::builds, 1, 1}},
+        {"tab", {&Driver::tab, 2, kAny}},
+        {"name", {&Driver::name, 1, kAny}},
+        {"select", {&Driver::select, 2, kAny}},
+        {"rows", {&Driver::rows, 1, 1}},
+        {"clipboard", {&Driver::clipboard, 1, kAny}},
     };
     const auto it = kCommands.find(line.words[0]);
     if (it == kCommands.end()) return false;
@@ -395,6 +403,72 @@ bool Driver::undo(const Line&) {
 bool Driver::redo(const Line&) {
     form().redo();
     application().processMessages();
+    return true;
+}
+
+// tab CAPTION, tab INDEX: a click on a tab of the page control (index 0 the character page).
+bool Driver::tab(const Line& line) {
+    auto& pages = form().control<TSkinPageControl>("skinPageControl1");
+    const std::vector<std::string>& captions = pages.strip().Tabs();
+    int index = static_cast<int>(std::find(captions.begin(), captions.end(), *line.text) -
+                                 captions.begin());
+    if (index == pages.PageCount() && (!toInt(line.words[1], index) || index >= pages.PageCount()))
+        return false;
+    TSkinTabControlTopPanel& strip = pages.strip();
+    user_.click(form(),
+                SimulatedUser::centre(strip.tabRect(index).translated(strip.formRect().topLeft())));
+    return true;
+}
+
+// name TEXT: the build name edit's whole text replaced by TEXT in one paste.
+bool Driver::name(const Line& line) {
+    auto& edit = form().control<TFlatTextEdit>("EdtBuildName");
+    if (!edit.showing()) throw Error("the builds page is not shown");
+    if (!edit.hasEditFocus()) user_.click(form(), SimulatedUser::centre(edit.innerEdit()));
+    backend_.setClipboardText(line.text.value_or(""));
+    user_.key(form(), Key('a'), mods::Ctrl);
+    user_.key(form(), Key('v'), mods::Ctrl);
+    return true;
+}
+
+// select NAME: a click on the saved build's row, scrolled into view with the mouse wheel.
+bool Driver::select(const Line& line) {
+    auto& list = form().control<TFlatListView>("ListBuilds");
+    if (!list.showing()) throw Error("the builds page is not shown");
+    const auto& builds = form().buildsPage().builds();
+    const auto it = std::find_if(builds.begin(), builds.end(),
+                                 [&](const store::SavedBuild& b) { return b.name == *line.text; });
+    if (it == builds.end()) throw Error("no saved build of that name in the list");
+    const int index = static_cast<int>(it - builds.begin());
+    user_.move(form(), SimulatedUser::centre(list));
+    for (int guard = 0; list.rowRect(index).empty() && guard < 10000; ++guard) {
+        backend_.wheel(form().window().id(), index < list.topIndex() ? 1 : -1);
+        application().processMessages();
+    }
+    user_.click(form(),
+                SimulatedUser::centre(list.rowRect(index).translated(list.formRect().topLeft())));
+    return true;
+}
+
+// rows: the builds page's list as it shows it (name, level, portrait and emblem pictures), then
+// what its status lines say.
+bool Driver::rows(const Line&) {
+    auto& list = form().control<TFlatListView>("ListBuilds");
+    for (int i = 0; i < list.count(); ++i) {
+        const TFlatListView::Row& r = list.row(i);
+        out_ << "row: " << r[2].text << "|" << r[3].text << "|" << r[0].picture << "|"
+             << r[1].picture << (i == list.itemIndex() ? " *" : "") << "\n";
+    }
+    out_ << "status: " << form().buildsPage().status() << "\n";
+    return true;
+}
+
+// clipboard [TEXT]: TEXT put on the clipboard; without it, what the clipboard holds.
+bool Driver::clipboard(const Line& line) {
+    if (line.text)
+        backend_.setClipboardText(*line.text);
+    else
+        out_ << "clipboard: " << backend_.clipboardText() << "\n";
     return true;
 }
 

@@ -68,6 +68,11 @@ class Driver {
     bool save(const Line& line);
     bool load(const Line& line);
     bool builds(const Line& line);
+    bool tab(const Line& line);
+    bool name(const Line& line);
+    bool select(const Line& line);
+    bool rows(const Line& line);
+    bool clipboard(const Line& line);
 
     void openAndPick(const std::string& which, int index);
     void focusRank();
