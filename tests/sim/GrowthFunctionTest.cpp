@@ -17,6 +17,14 @@ using sim::GrowthValues;
 
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
+// Under the sanitizers each level set through the window costs some forty times as much: there
+// the levels up to 21 (where the life rules change) are set, then every 25th and the last two.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_UNDEFINED__)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+
 std::string readFile(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
@@ -55,9 +63,10 @@ class GrowthFunction : public test::SimFixture {
                 js = a;
                 const std::string pair = std::string(sim::ProfessionTable[zy].code) + "/" +
                                          std::string(sim::AppearanceTable[js].code);
+                const int before = checkedLevels;
                 const int n = comparePair(zy, pair, rows.at(pair), picked);
                 overflows += n;
-                mixedRows += n > 0 && n < 201 ? 1 : 0;
+                mixedRows += n > 0 && n < checkedLevels - before ? 1 : 0;
                 if (HasFatalFailure()) return overflows;
             }
         }
@@ -65,6 +74,7 @@ class GrowthFunction : public test::SimFixture {
     }
 
     int mixedRows = 0;
+    int checkedLevels = 0;
 
     int comparePair(int zy, const std::string& pair, const DataRow& row,
                     const std::string& picked) {
@@ -72,7 +82,10 @@ class GrowthFunction : public test::SimFixture {
         int overflows = 0;
         // Level 1 first, as the picks left it; then 0 and 2 to 200.
         std::vector<int> levels{1, 0};
-        for (int level = 2; level <= 200; ++level) levels.push_back(level);
+        for (int level = 2; level <= 200; ++level)
+            if (!kSanitized || level <= 21 || level % 25 == 0 || level >= 199)
+                levels.push_back(level);
+        checkedLevels += static_cast<int>(levels.size());
         for (int level : levels) {
             SCOPED_TRACE(pair + " level " + std::to_string(level));
             // Level 1 is what the picks left; every other level is set by pasting it.
@@ -178,8 +191,8 @@ TEST_F(GrowthFunction, ReportsTheOverflowAsThePageDoes) {
     startWith(rows);
     const int overflows = compareEveryPairAndLevel(rows);
     // Both kinds happen: levels that overflow and levels that do not.
-    EXPECT_GT(overflows, 1000);
-    EXPECT_LT(overflows, 160 * 201 - 1000);
+    EXPECT_GT(overflows, checkedLevels / 20);
+    EXPECT_LT(overflows, checkedLevels - checkedLevels / 20);
     EXPECT_GT(mixedRows, 10) << overflows;
 }
 
