@@ -20,6 +20,7 @@
 
 namespace lymn {
 
+class GrowthPage;
 class TFlatButton;
 class TFlatGroupBox;
 class TFlatLabel;
@@ -84,6 +85,8 @@ class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPoi
     void saveBuild(const std::string& name);
     void loadBuild(const std::string& name);
     const BuildHistory& history() const { return history_; }
+    // The page "成长曲线".
+    GrowthPage& growthPage() { return *growthPage_; }
     // The page of the saved builds.
     SavedBuildsPage& buildsPage() { return *buildsPage_; }
 
@@ -129,6 +132,7 @@ class TFormLy : public Form, public sim::TCharacterHandlers, public points::TPoi
     std::unique_ptr<store::BuildStore> savedBuilds_;
     std::unique_ptr<SavedBuildsPage> buildsPage_;
     bool restoring_ = false;
+    GrowthPage* growthPage_ = nullptr;
     // The number labels as the window was first shown: what a build of nothing picked shows.
     std::vector<std::pair<TFlatLabel*, std::string>> startCaptions_;
     // The data file's preparation, under way while the window is built; last, so that it has

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Frmly.h"
+#include "app/GrowthPage.h"
 #include "capture/JpegCodec.h"
 #include "editors/TFlatImageComboBox.h"
 #include "editors/TFlatLabel.h"
@@ -178,6 +179,7 @@ void TFormLy::keepStartCaptions() {
 void TFormLy::buildChanged() {
     if (restoring_) return;
     history_.record(currentBuild());
+    if (growthPage_) growthPage_->refresh();
 }
 
 // The history's own step is shown and stays where the history is, also where the window cannot
@@ -185,12 +187,14 @@ void TFormLy::buildChanged() {
 bool TFormLy::undo() {
     const auto b = history_.undo();
     if (b) showBuild(*b);
+    if (growthPage_) growthPage_->refresh();
     return b.has_value();
 }
 
 bool TFormLy::redo() {
     const auto b = history_.redo();
     if (b) showBuild(*b);
+    if (growthPage_) growthPage_->refresh();
     return b.has_value();
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/Frmly.h"
+#include "app/GrowthPage.h"
 #include "app/LayoutPictures.h"
 #include "app/SavedBuildsPage.h"
 #include "editors/TFlatButton.h"
@@ -205,10 +206,12 @@ void TFormLy::CreateLayout() {
     TSkinImagePanel& character = makePage("One", "角色模拟", "skinImagePanel1");
     character.parent()->setFont({"MS Sans Serif", 11, false, colors::black});
     TSkinImagePanel& notice = makePage("skinTabSheet2", "软件说明", "skinImagePanel2");
+    TSkinImagePanel& growth = makePage("skinTabSheet3", "成长曲线", "skinImagePanel3");
     TSkinImagePanel& builds = makePage("BuildsSheet", "我的方案", "BuildsPanel");
     pages.setActivePage(dynamic_cast<TSkinTabSheet*>(character.parent()));
     CreateCharacterPage(character);
     CreateNoticePage(notice);
+    growthPage_ = &growth.add<GrowthPage>(*this);
     buildsPage_ = std::make_unique<SavedBuildsPage>(
         *this, dynamic_cast<TSkinTabSheet&>(*builds.parent()), builds);
 }

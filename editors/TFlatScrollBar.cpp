@@ -14,6 +14,16 @@ const int kRepeatTimer = 1;
 
 TFlatScrollBar::TFlatScrollBar(Control* parent) : Control(parent) {}
 
+void TFlatScrollBar::setHorizontal(bool h) {
+    if (h == horizontal_) return;
+    horizontal_ = h;
+    invalidate();
+}
+
+Rect TFlatScrollBar::stretch(int from, int to) const {
+    return horizontal_ ? Rect{from, 0, to, height()} : Rect{0, from, width(), to};
+}
+
 void TFlatScrollBar::setRange(int maximum, int page) {
     maximum_ = std::max(maximum, 0);
     page_ = std::max(page, 1);
@@ -30,21 +40,21 @@ void TFlatScrollBar::setPosition(int p) {
 }
 
 Rect TFlatScrollBar::upArrow() const {
-    return {0, 0, width(), std::min(kWidth, height() / 2)};
+    return stretch(0, std::min(kWidth, length() / 2));
 }
 
 Rect TFlatScrollBar::downArrow() const {
-    return {0, height() - std::min(kWidth, height() / 2), width(), height()};
+    return stretch(length() - std::min(kWidth, length() / 2), length());
 }
 
 Rect TFlatScrollBar::thumb() const {
-    const int top = upArrow().bottom, bottom = downArrow().top;
+    const int top = endOf(upArrow()), bottom = startOf(downArrow());
     const int track = bottom - top;
     if (maximum_ == 0 || track <= 8) return {};
     const int total = maximum_ + page_;
     const int size = std::max(8, track * page_ / total);
     const int y = top + (track - size) * position_ / maximum_;
-    return {0, y, width(), y + size};
+    return stretch(y, y + size);
 }
 
 void TFlatScrollBar::paintRaised(Canvas& c, const Rect& r, bool pressed) {
@@ -69,19 +79,24 @@ void TFlatScrollBar::paintArrow(Canvas& c, const Rect& r, bool up, bool pressed)
     const int cx = (r.left + r.right) / 2 - 1 + (pressed ? 1 : 0);
     const int cy = (r.top + r.bottom) / 2 - 1 + (pressed ? 1 : 0);
     for (int i = 0; i < 4; ++i) {
-        const int y = up ? cy - 1 + i : cy + 2 - i;
-        c.fillRect({cx - i, y, cx + i + 1, y + 1}, ink);
+        if (horizontal_) {
+            const int x = up ? cx - 1 + i : cx + 2 - i;
+            c.fillRect({x, cy - i, x + 1, cy + i + 1}, ink);
+        } else {
+            const int y = up ? cy - 1 + i : cy + 2 - i;
+            c.fillRect({cx - i, y, cx + i + 1, y + 1}, ink);
+        }
     }
 }
 
 void TFlatScrollBar::paint(Canvas& c) {
-    // The track: the classic dither of button face and highlight.
-    const Rect track{0, upArrow().bottom, width(), downArrow().top};
-    for (int y = track.top; y < track.bottom; ++y)
-        for (int x = 0; x < width(); ++x)
-            c.setPixel(
-                x, y,
-                (x + y) % 2 ? sysColor(SysColor::ButtonHighlight) : sysColor(SysColor::ButtonFace));
+    // The track: the classic dither of button face and highlight, laid as a brush.
+    if (dither_.empty()) {
+        dither_ = Bitmap(2, 2, sysColor(SysColor::ButtonFace));
+        dither_.setColor(1, 0, sysColor(SysColor::ButtonHighlight));
+        dither_.setColor(0, 1, sysColor(SysColor::ButtonHighlight));
+    }
+    c.fillPattern(stretch(endOf(upArrow()), startOf(downArrow())), dither_);
     paintArrow(c, upArrow(), true, held_ == Part::Up);
     paintArrow(c, downArrow(), false, held_ == Part::Down);
     const Rect t = thumb();
@@ -116,9 +131,9 @@ void TFlatScrollBar::mouseDown(const MouseEvent& e) {
         held_ = Part::Down;
     else if (!t.empty() && t.contains(e.pos)) {
         held_ = Part::Thumb;
-        dragOffset_ = e.pos.y - t.top;
+        dragOffset_ = along(e.pos) - startOf(t);
     } else if (!t.empty())
-        held_ = e.pos.y < t.top ? Part::PageUp : Part::PageDown;
+        held_ = along(e.pos) < startOf(t) ? Part::PageUp : Part::PageDown;
     act();
     invalidate();
     if (held_ != Part::Thumb && held_ != Part::None)
@@ -127,10 +142,11 @@ void TFlatScrollBar::mouseDown(const MouseEvent& e) {
 
 void TFlatScrollBar::mouseMove(const MouseEvent& e) {
     if (held_ != Part::Thumb || maximum_ == 0) return;
-    const int top = upArrow().bottom;
-    const int travel = downArrow().top - top - thumb().height();
+    const int top = endOf(upArrow());
+    const Rect t = thumb();
+    const int travel = startOf(downArrow()) - top - (endOf(t) - startOf(t));
     if (travel <= 0) return;
-    const int y = e.pos.y - dragOffset_ - top;
+    const int y = along(e.pos) - dragOffset_ - top;
     setPosition((y * maximum_ + travel / 2) / travel);
 }
 

@@ -139,7 +139,7 @@ int64_t RangerYs(int64_t L, const CharacterSheet& s) {
 
 int64_t RangerLife(int64_t L, const CharacterSheet& s) {
     if (L <= 20) return s.BaseLife + 7 * L;
-    return s.BaseLife + 140 + truncatedProduct(L - 20, 4.5);
+    return int64_t{s.BaseLife} + 140 + truncatedProduct(L - 20, 4.5);
 }
 
 int64_t MageLl(int64_t L, const CharacterSheet& s) {
@@ -166,14 +166,14 @@ int64_t WarriorLl(int64_t L, const CharacterSheet& s) {
     static constexpr int kSteps[7] = {0, 0, 1, 2, 3, 4, 5};
     if (L <= 3) return s.BaseLl + L - 1;
     const int64_t d = L - 3;
-    return s.BaseLl + 2 + 5 * (d / 7) + kSteps[d % 7];
+    return int64_t{s.BaseLl} + 2 + 5 * (d / 7) + kSteps[d % 7];
 }
 
 int64_t WarriorJg(int64_t L, const CharacterSheet& s) {
     if (L <= 1) return s.BaseJg;
-    if (L == 2) return s.BaseJg + 1;
+    if (L == 2) return int64_t{s.BaseJg} + 1;
     const int64_t d = L - 2;
-    return s.BaseJg + 1 + 2 * (d / 3) + (d % 3 == 2 ? 1 : 0);
+    return int64_t{s.BaseJg} + 1 + 2 * (d / 3) + (d % 3 == 2 ? 1 : 0);
 }
 
 int64_t TalismanLl(int64_t L, const CharacterSheet& s) {

@@ -7,8 +7,9 @@ namespace lymn {
 HeadlessWindow::HeadlessWindow(uint32_t id, WindowKind kind, const Rect& bounds)
     : id_(id), kind_(kind), position_(bounds.topLeft()), size_(bounds.size()) {}
 
-void HeadlessWindow::present(const Bitmap& frame, const std::vector<Rect>&) {
+void HeadlessWindow::present(const Bitmap& frame, const std::vector<Rect>& dirty) {
     presented_ = &frame;
+    lastDirty_ = dirty;
     ++presents_;
 }
 

@@ -47,6 +47,8 @@ class HeadlessWindow : public BackendWindow {
     bool captured() const { return captured_; }
     bool textInput() const { return textInput_; }
     int presents() const { return presents_; }
+    // What the last present said had changed, in layout units.
+    const std::vector<Rect>& lastDirty() const { return lastDirty_; }
     const BackendWindow* owner() const { return owner_; }
     int activations() const { return activations_; }
     // Where the last move handed to the window manager began (none yet: systemMoves() is 0).
@@ -71,6 +73,7 @@ class HeadlessWindow : public BackendWindow {
     static inline const Bitmap kNothing;
     Bitmap icon_;
     int presents_ = 0;
+    std::vector<Rect> lastDirty_;
     BackendWindow* owner_ = nullptr;
     int activations_ = 0;
     Point systemMoveStart_;

@@ -180,7 +180,8 @@ TEST_P(DesktopStart, ACodeALinkOrAScreenshotOnTheCommandLineOpensItsBuild) {
 // click on its row.
 TEST_P(DesktopStart, ABuildSavedOnItsPageIsThereAfterARestartAndLoadsWithADoubleClick) {
     const std::string code = "LY13AF02040000820000T";
-    const Point buildsTab{1 + 171, 23 + 8};
+    // The fourth tab, after the growth page's.
+    const Point buildsTab{1 + 247, 23 + 8};
     const Point nameEdit{1 + 76 + 60, 45 + 324 + 10};
     const Point saveButton{1 + 58 + 40, 45 + 356 + 11};
     const Point firstRow{1 + 21 + 200, 45 + 16 + 22 + 17};

@@ -4,6 +4,7 @@
 #include <map>
 #include <string_view>
 
+#include "app/GrowthPage.h"
 #include "app/SavedBuildsPage.h"
 #include "editors/TFlatDropDownList.h"
 #include "editors/TFlatImageComboBox.h"
@@ -121,6 +122,10 @@ bool Driver::command(const Line& line) {
         {"sheet", {&Driver::sheet, 1, 1}},
         {"index", {&Driver::index, 1, 1}},
         {"closed", {&Driver::closed, 1, 1}},
+        // The growth page.
+        {"table", {&Driver::table, 1, 1}},
+        {"pin", {&Driver::pin, 1, 1}},
+        {"unpin", {&Driver::unpin, 1, 1}},
         {"shot", {&Driver::shot, 2, 2}},
         {"code", {&Driver::code, 1, 1}},
         {"restore", {&Driver::restore, 1, kAny}},
@@ -303,6 +308,21 @@ bool Driver::index(const Line&) {
 bool Driver::closed(const Line&) {
     out_ << "closed=" << (form().closed() ? "yes" : "no") << "\n";
     return true;
+}
+
+// table: the growth page's table as CSV, the pinned build's columns after the current ones.
+bool Driver::table(const Line&) {
+    application().guarded([this] { out_ << form().growthPage().csv(); });
+    return true;
+}
+
+// pin, unpin: the growth page's "对比" and "清除对比".
+bool Driver::pin(const Line&) {
+    return act([this] { form().growthPage().pin(); });
+}
+
+bool Driver::unpin(const Line&) {
+    return act([this] { form().growthPage().unpin(); });
 }
 
 // shot FILE: the window's picture as a PNG file, at the window's scale.

@@ -51,6 +51,9 @@ class Driver {
     bool sheet(const Line& line);
     bool index(const Line& line);
     bool closed(const Line& line);
+    bool table(const Line& line);
+    bool pin(const Line& line);
+    bool unpin(const Line& line);
     bool shot(const Line& line);
     bool code(const Line& line);
     bool restore(const Line& line);
