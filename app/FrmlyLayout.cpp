@@ -5,6 +5,7 @@
 
 #include "app/Frmly.h"
 #include "app/GrowthPage.h"
+#include "app/LayoutControls.h"
 #include "app/LayoutPictures.h"
 #include "app/SavedBuildsPage.h"
 #include "editors/TFlatButton.h"
@@ -31,25 +32,8 @@ const Color kMaroon = Color::rgb(0x800000);
 const Color kPurple = Color::rgb(0x800080);
 const Color kBlue = Color::rgb(0x0000FF);
 
-FontSpec song(int height = 13, bool bold = false) {
-    return {"宋体", height, bold, colors::black};
-}
 FontSpec sans(bool bold = false) {
     return {"MS Sans Serif", 11, bold, sysColor(SysColor::WindowText)};
-}
-
-// A label with automatic size and no background, as the field captions are.
-TFlatLabel& fieldLabel(Control& parent, const char* name, int x, int y, const std::string& text,
-                       const FontSpec& font, Color color) {
-    auto& l = parent.add<TFlatLabel>();
-    l.setName(name);
-    l.setLeft(x);
-    l.setTop(y);
-    l.Style.font = font;
-    l.Style.textColor = color;
-    l.setTransparent(true);
-    l.setCaption(text);
-    return l;
 }
 
 // A label of fixed size holding a number.
@@ -306,12 +290,8 @@ void TFormLy::CreateCharacterPage(Control& panel) {
     c.fsxg = &band(panel, "fsxg", 296, 402, 109);
 
     auto makeButton = [&](const char* name, const char* text, int x, int tab) -> TSkinButton& {
-        auto& b = panel.add<TSkinButton>();
-        b.setName(name);
-        b.setUIStyle(TSkinUIStyle::Pinstripe);
+        auto& b = pinstripeButton(panel, name, text, tab);
         b.setBounds(x, 433, 80, 23);
-        b.setCaption(text);
-        b.setTabOrder(tab);
         return b;
     };
     auto& shot = makeButton("skinButton1", "截  图", 94, 15);

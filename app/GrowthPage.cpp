@@ -5,6 +5,7 @@
 #include "app/Frmly.h"
 #include "app/GrowthLegend.h"
 #include "app/GrowthTableView.h"
+#include "app/LayoutControls.h"
 #include "editors/TFlatImageComboBox.h"
 #include "editors/TFlatLabel.h"
 #include "editors/TFlatTextEdit.h"
@@ -63,15 +64,6 @@ TFlatLabel& caption(Control& parent, const char* name, int size, bool bold, Colo
     return l;
 }
 
-TSkinButton& button(Control& parent, const char* name, const char* text, int tab) {
-    auto& b = parent.add<TSkinButton>();
-    b.setName(name);
-    b.setUIStyle(TSkinUIStyle::Pinstripe);
-    b.setCaption(text);
-    b.setTabOrder(tab);
-    return b;
-}
-
 }  // namespace
 
 GrowthPage::GrowthPage(Control* parent, TFormLy& form) : Control(parent), form_(form) {
@@ -85,11 +77,11 @@ GrowthPage::GrowthPage(Control* parent, TFormLy& form) : Control(parent), form_(
         };
     name_ = &caption(*this, "LabGrowthBuild", 13, true, kCaptionGreen);
     pinName_ = &caption(*this, "LabGrowthPinned", 12, false, kPurple);
-    pinButton_ = &button(*this, "BtnPin", "对比", 3);
+    pinButton_ = &pinstripeButton(*this, "BtnPin", "对比", 3);
     pinButton_->onClick = [this](Control&) { pin(); };
-    unpinButton_ = &button(*this, "BtnUnpin", "清除对比", 4);
+    unpinButton_ = &pinstripeButton(*this, "BtnUnpin", "清除对比", 4);
     unpinButton_->onClick = [this](Control&) { unpin(); };
-    copyButton_ = &button(*this, "BtnCopyTable", "复制表格", 5);
+    copyButton_ = &pinstripeButton(*this, "BtnCopyTable", "复制表格", 5);
     copyButton_->setHint("整张表复制下来(Ctrl+C),能直接贴进电子表格");
     copyButton_->setShowHint(true);
     copyButton_->onClick = [this](Control&) { copyTable(); };

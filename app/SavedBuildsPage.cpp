@@ -4,6 +4,7 @@
 
 #include "app/Frmly.h"
 #include "app/LaunchRequest.h"
+#include "app/LayoutControls.h"
 #include "editors/TFlatLabel.h"
 #include "editors/TFlatListView.h"
 #include "editors/TFlatTextEdit.h"
@@ -95,13 +96,7 @@ void SavedBuildsPage::createControls(Control& panel) {
     list.onOpen = [this](Control& s) { BtnLoadBuildClick(s); };
     list_ = &list;
 
-    auto& caption = panel.add<TFlatLabel>();
-    caption.setName("flatLabelBuildName");
-    caption.setBounds(21, 326, 48, 17);
-    caption.Style.font = FontSpec{"宋体", 13, false, colors::black};
-    caption.Style.textColor = Color::rgb(0xDA7607);
-    caption.setTransparent(true);
-    caption.setCaption("方案名:");
+    fieldLabel(panel, "flatLabelBuildName", 21, 326, "方案名:", song(), Color::rgb(0xDA7607));
     auto& name = panel.add<TFlatTextEdit>();
     name.setName("EdtBuildName");
     name.setBounds(76, 324, 346, 21);
@@ -125,12 +120,8 @@ void SavedBuildsPage::createControls(Control& panel) {
     };
     int tab = 2;
     for (const Button& b : kButtons) {
-        auto& button = panel.add<TSkinButton>();
-        button.setName(b.name);
-        button.setUIStyle(TSkinUIStyle::Pinstripe);
+        auto& button = pinstripeButton(panel, b.name, b.caption, tab++);
         button.setBounds(b.x, b.y, 80, 23);
-        button.setCaption(b.caption);
-        button.setTabOrder(tab++);
         button.onClick = this->button(b.click);
     }
 
@@ -139,7 +130,7 @@ void SavedBuildsPage::createControls(Control& panel) {
         line.setName("LabBuildStatus" + std::to_string(i + 1));
         line.setAutoSize(false);
         line.setBounds(21, 420 + 17 * i, 401, 17);
-        line.Style.font = FontSpec{"宋体", 13, false, colors::black};
+        line.Style.font = song();
         line.Style.textColor = kMaroon;
         line.labelProperties().ShowAccelChar = false;
         line.setTransparent(true);

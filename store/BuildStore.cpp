@@ -146,6 +146,19 @@ constexpr char kCountIds[] =
     "update sqlite_sequence set seq = (select max(id) from builds) where name = 'builds' and "
     "seq < (select max(id) from builds)";
 
+// Runs a change that returns the changed build's id as one transaction, the id counted as
+// given; 0 when no build changed.
+int64_t changeReturningId(sqlite3* db, Statement& change) {
+    int64_t id = 0;
+    inTransaction(db, [&] {
+        if (!change.step()) return;
+        id = change.integer(0);
+        change.step();
+        exec(db, kCountIds);
+    });
+    return id;
+}
+
 // The write-ahead log rather than the rollback journal: with synchronous=FULL a commit is one
 // flush of the log, where the journal takes four or five (journal twice, folder, file), some
 // 4 ms instead of 20 on a slow disk. A kill or power cut keeps the commits the log holds and
@@ -398,22 +411,16 @@ int64_t BuildStore::save(const std::string& name, const std::string& code) {
     checkName(name);
     requireWritable();
     try {
-        inTransaction(db_->handle, [&] {
-            Statement s(db_->handle,
-                        std::string("insert into builds (name, code, changed_at) values (?1, ?2, "
-                                    "?3) on conflict (name) do update set code = excluded.code, "
-                                    "changed_at = excluded.changed_at, id = ") +
-                            kNextId);
-            s.bind(1, name).bind(2, code).bind(3, clock_()).step();
-            exec(db_->handle, kCountIds);
-        });
-        Statement id(db_->handle, "select id from builds where name = ?1");
-        id.bind(1, name);
-        if (id.step()) return id.integer(0);
+        Statement s(db_->handle,
+                    std::string("insert into builds (name, code, changed_at) values (?1, ?2, ?3) "
+                                "on conflict (name) do update set code = excluded.code, "
+                                "changed_at = excluded.changed_at, id = ") +
+                        kNextId + " returning id");
+        s.bind(1, name).bind(2, code).bind(3, clock_());
+        return changeReturningId(db_->handle, s);
     } catch (const EngineFailure& e) {
         refuseChange(e);
     }
-    throw Error(kBuildGone);
 }
 
 int64_t BuildStore::rename(int64_t id, const std::string& newName) {
@@ -421,16 +428,11 @@ int64_t BuildStore::rename(int64_t id, const std::string& newName) {
     requireWritable();
     int64_t renamed = 0;
     try {
-        inTransaction(db_->handle, [&] {
-            Statement s(db_->handle,
-                        std::string("update builds set name = ?1, changed_at = ?2, id = ") +
-                            kNextId + " where id = ?3 returning id");
-            s.bind(1, newName).bind(2, clock_()).bind(3, id);
-            if (!s.step()) return;
-            renamed = s.integer(0);
-            s.step();
-            exec(db_->handle, kCountIds);
-        });
+        Statement s(db_->handle,
+                    std::string("update builds set name = ?1, changed_at = ?2, id = ") + kNextId +
+                        " where id = ?3 returning id");
+        s.bind(1, newName).bind(2, clock_()).bind(3, id);
+        renamed = changeReturningId(db_->handle, s);
     } catch (const EngineFailure& e) {
         if (e.code() == SQLITE_CONSTRAINT) throw Error(formatMessage(kNameTaken, newName));
         refuseChange(e);

@@ -30,11 +30,8 @@ class Desktop : public ::testing::TestWithParam<bool> {
     bool withManager() const { return GetParam(); }
 
     void SetUp() override {
-        if (!test::Xvfb::installed() || !fs::exists("/usr/bin/xdotool"))
-            GTEST_SKIP()
-                << "Xvfb, xwd, xdpyinfo or xdotool is not installed; ./setup installs them";
-        if (withManager() && !fs::exists("/usr/bin/openbox"))
-            GTEST_SKIP() << "openbox is not installed; ./setup installs it";
+        if (const std::string why = test::missingDesktopTools(withManager()); !why.empty())
+            GTEST_SKIP() << why;
         session = std::make_unique<test::Session>();
         ASSERT_TRUE(session->ready()) << "Xvfb did not start";
         x = session->x.get();
@@ -47,12 +44,7 @@ class Desktop : public ::testing::TestWithParam<bool> {
         std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         for (char& c : name)
             if (c == '/') c = '-';
-        folder =
-            fs::temp_directory_path() / ("lymn-desktop-" + std::to_string(::getpid()) + "-" + name);
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        for (const char* f : {"lymn-sim", "lymn.mdb"})
-            fs::copy_file(fs::path(LYMN_BINARY_DIR) / f, folder / f);
+        folder = test::portableFolder("lymn-desktop-" + std::to_string(::getpid()) + "-" + name);
         startProgram();
     }
     void TearDown() override {

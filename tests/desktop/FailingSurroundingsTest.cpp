@@ -25,17 +25,10 @@ const Color kStopSign = Color::rgb(0xE81123);
 class FailingSurroundings : public ::testing::TestWithParam<bool> {
   protected:
     void SetUp() override {
-        if (!test::Xvfb::installed() || !fs::exists("/usr/bin/xdotool"))
-            GTEST_SKIP()
-                << "Xvfb, xwd, xdpyinfo or xdotool is not installed; ./setup installs them";
-        if (GetParam() && !fs::exists("/usr/bin/openbox"))
-            GTEST_SKIP() << "openbox is not installed; ./setup installs it";
-        folder = fs::temp_directory_path() / ("lymn-hostile-" + std::to_string(::getpid()) + "-" +
-                                              (GetParam() ? "openbox" : "bare"));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        for (const char* f : {"lymn-sim", "lymn.mdb"})
-            fs::copy_file(fs::path(LYMN_BINARY_DIR) / f, folder / f);
+        if (const std::string why = test::missingDesktopTools(GetParam()); !why.empty())
+            GTEST_SKIP() << why;
+        folder = test::portableFolder("lymn-hostile-" + std::to_string(::getpid()) + "-" +
+                                      (GetParam() ? "openbox" : "bare"));
         startSession();
     }
     void TearDown() override {

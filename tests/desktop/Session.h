@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -34,6 +35,26 @@ inline int exitStatus(pid_t pid, int ms) {
     int status = 0;
     if (!waitFor([&] { return ::waitpid(pid, &status, WNOHANG) == pid; }, ms)) return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Why the desktop tests cannot run here (empty when they can): the X tools, and openbox when the
+// test runs under a window manager.
+inline std::string missingDesktopTools(bool withManager) {
+    if (!Xvfb::installed() || !std::filesystem::exists("/usr/bin/xdotool"))
+        return "Xvfb, xwd, xdpyinfo or xdotool is not installed; ./setup installs them";
+    if (withManager && !std::filesystem::exists("/usr/bin/openbox"))
+        return "openbox is not installed; ./setup installs it";
+    return {};
+}
+
+// A new folder holding the program and its data file, as a portable copy.
+inline std::filesystem::path portableFolder(const std::string& name) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / name;
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    for (const char* f : {"lymn-sim", "lymn.mdb"})
+        std::filesystem::copy_file(std::filesystem::path(LYMN_BINARY_DIR) / f, folder / f);
+    return folder;
 }
 
 // A virtual X server seen as a user's desktop: the program's windows, the mouse and keys.

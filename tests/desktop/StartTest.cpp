@@ -26,11 +26,8 @@ const Color kBorder = Color::rgb(0x7F7F7F);
 class DesktopStart : public ::testing::TestWithParam<bool> {
   protected:
     void SetUp() override {
-        if (!test::Xvfb::installed() || !fs::exists("/usr/bin/xdotool"))
-            GTEST_SKIP()
-                << "Xvfb, xwd, xdpyinfo or xdotool is not installed; ./setup installs them";
-        if (GetParam() && !fs::exists("/usr/bin/openbox"))
-            GTEST_SKIP() << "openbox is not installed; ./setup installs it";
+        if (const std::string why = test::missingDesktopTools(GetParam()); !why.empty())
+            GTEST_SKIP() << why;
         // Room for the window at 3 times its size.
         session = std::make_unique<test::Session>(Size{1600, 1700});
         ASSERT_TRUE(session->ready()) << "Xvfb did not start";
@@ -40,12 +37,8 @@ class DesktopStart : public ::testing::TestWithParam<bool> {
             manager = x->spawn({"openbox", "--sm-disable"});
             ASSERT_TRUE(waitFor([&] { return xd->managerRuns(); })) << "openbox did not start";
         }
-        folder = fs::temp_directory_path() / ("lymn-scale-" + std::to_string(::getpid()) + "-" +
-                                              (GetParam() ? "openbox" : "bare"));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        for (const char* f : {"lymn-sim", "lymn.mdb"})
-            fs::copy_file(fs::path(LYMN_BINARY_DIR) / f, folder / f);
+        folder = test::portableFolder("lymn-scale-" + std::to_string(::getpid()) + "-" +
+                                      (GetParam() ? "openbox" : "bare"));
     }
     void TearDown() override {
         stop();
